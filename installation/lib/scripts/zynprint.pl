@@ -63,8 +63,8 @@ sub field {
     my ( $indent, $title, $text, $separator ) = @_;
     $separator //= ': ';
     $text =~ s/\n\z//;
-    return "$indent$title$separator$text\n" unless $text =~ /\n/;
-    ( $separator = "$separator" ) =~ s/\s+$//;
+    return "$indent$title$separator$text\n" if $text ne '' && $text !~ /\n/;
+    $separator =~ s/\s+$//;
     return "$indent$title$separator\n" . block( "$indent  ", $text );
 }
 
