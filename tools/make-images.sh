@@ -1,10 +1,11 @@
 #!/bin/sh
 # shellcheck disable=SC2086  # $PNGOPTS is split into its options on purpose
 # Draws every image of the editor with ImageMagick 6 (`convert`):
-#   installation/lib/pixmap/   toolbar icons, window icons, splash and about pictures
+#   installation/lib/pixmap/        splash and about pictures
+#   installation/lib/pixmap/icons/  toolbar and window icons
 #   resources/images/          the built-in fall-backs (toolbar and window icons)
 #   resources/images.qrc       the resource list of the fall-backs
-# An image named "NAME_xpm" by the program is the file NAME.png.
+# An icon named "NAME_xpm" by the program is the file icons/NAME.png.
 # Needs: imagemagick, fonts-dejavu-core (the splash texts).
 # Run from anywhere; the output is written into the repository and is
 # byte-for-byte reproducible (no time stamps in the PNG files).
@@ -12,8 +13,9 @@ set -eu
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 PIXMAP="$ROOT/installation/lib/pixmap"
+ICONS="$PIXMAP/icons"
 FALLBACK="$ROOT/resources/images"
-mkdir -p "$PIXMAP" "$FALLBACK"
+mkdir -p "$PIXMAP" "$ICONS" "$FALLBACK"
 
 command -v convert >/dev/null 2>&1 || {
     echo "make-images.sh: ImageMagick's convert is missing (apt-get install imagemagick)" >&2
@@ -52,7 +54,7 @@ arcband() {
 icon() {
     name=$1
     shift
-    convert -size 22x22 xc:none "$@" $PNGOPTS "PNG32:${ICON_DIR:-$PIXMAP}/$name.png"
+    convert -size 22x22 xc:none "$@" $PNGOPTS "PNG32:$ICONS/$name.png"
 }
 
 # ---------------------------------------------------------------- toolbar icons
@@ -91,7 +93,7 @@ icon undo \
     -fill '#2a6fb5' -stroke none -draw "$(arcband 13 13 5.5 2.6 270 450)" \
     -fill '#2a6fb5' -stroke '#1d528a' -strokewidth 1 \
     -draw 'polygon 1.5,7.5 8.5,2 8.5,13'
-convert "$PIXMAP/undo.png" -flop $PNGOPTS "PNG32:$PIXMAP/redo.png"
+convert "$ICONS/undo.png" -flop $PNGOPTS "PNG32:$ICONS/redo.png"
 
 # cut: open scissors, blades up, red handles down.
 icon cut \
@@ -154,11 +156,8 @@ icon htmllink \
     -draw 'ellipse 11,11 4,9.5 0,360' -draw 'line 11,1.5 11,20.5' -draw 'line 1.5,11 20.5,11' \
     -draw "path 'M 3,6.5 Q 11,9 19,6.5'" -draw "path 'M 3,15.5 Q 11,13 19,15.5'"
 
-# about: a white "i" on a blue disc. "about_xpm" and the about box picture
-# are both the file about.png of the pixmap directory; the installation keeps
-# the about box picture there (the menu scales it down), so the "i" serves
-# only as the built-in fall-back.
-ICON_DIR="$FALLBACK" icon about \
+# about: a white "i" on a blue disc.
+icon about \
     -fill '#2f6db3' -stroke '#1b3f69' -strokewidth 1 -draw 'circle 11,11 11,1.5' \
     -fill white -stroke none -draw 'circle 11,5.9 11,7.6' \
     -draw 'roundrectangle 9.5,9.3 12.5,17.6 1,1'
@@ -188,8 +187,8 @@ logo() {
         $PNGOPTS "PNG32:$l_out"
 }
 
-logo 48 '#1aa3a3' '#005a5a' '#003f3f' "$MARK_CORVIN" "$PIXMAP/kvnicon48x48.png"
-logo 48 '#8a5cc4' '#3f2170' '#2a1450' "$MARK_HALVERN" "$PIXMAP/hlvicon48x48.png"
+logo 48 '#1aa3a3' '#005a5a' '#003f3f' "$MARK_CORVIN" "$ICONS/kvnicon48x48.png"
+logo 48 '#8a5cc4' '#3f2170' '#2a1450' "$MARK_HALVERN" "$ICONS/hlvicon48x48.png"
 
 TMP=$(mktemp -d)
 trap 'rm -rf "$TMP"' EXIT
@@ -244,10 +243,8 @@ splash Halvern '#1d1030' '#5e3a8c' '#d8c6f0' '#8a5cc4' '#3f2170' '#2a1450' \
 FALLBACK_ICONS="new open save undo redo cut copy paste delete find contents htmllink about
 kvnicon48x48 hlvicon48x48"
 
-# about.png of the fall-backs is already the "i" drawn above.
 for name in $FALLBACK_ICONS; do
-    [ "$name" = about ] && continue
-    cp "$PIXMAP/$name.png" "$FALLBACK/$name.png"
+    cp "$ICONS/$name.png" "$FALLBACK/$name.png"
 done
 
 {
@@ -261,4 +258,4 @@ done
     echo '</RCC>'
 } >"$ROOT/resources/images.qrc"
 
-echo "make-images.sh: images written to $PIXMAP and $FALLBACK"
+echo "make-images.sh: images written to $PIXMAP, $ICONS and $FALLBACK"

@@ -1,0 +1,66 @@
+#include "app/startup.h"
+
+#include "app/productflavour.h"
+#include "app/qamainwindoweditor.h"
+#include "sdk/qalogmessagebox.h"
+#include "sdk/qauserlibrary.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+
+void fatalMessage(const QString &text)
+{
+    std::fprintf(stderr, "(%s) %s", "zyneditor", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void setupTranslator(QApplication &application)
+{
+    auto *translator = new QTranslator(&application);
+    const QString installDir = QString::fromLocal8Bit(qgetenv("CORVINDIR"));
+    if (installDir.isEmpty()) {
+        fatalMessage(QStringLiteral("Fatal Error: please setup CORVINDIR environment variable.\n"));
+        std::exit(1);
+    }
+    const QChar sep = QDir::separator();
+    const QString localeDir
+        = installDir + sep + QStringLiteral("lib") + sep + QStringLiteral("locale");
+    if (!QFileInfo(localeDir).isDir()) {
+        fatalMessage(QStringLiteral("Fatal Error: directory doesn't exist '%1'\n").arg(localeDir));
+        std::exit(1);
+    }
+    if (translator->load(QStringLiteral("zyneditor_") + QLocale::system().name(), localeDir))
+        QApplication::installTranslator(translator);
+}
+
+int zynMain(int argc, char *argv[])
+{
+    if (argc > 2) {
+        std::fprintf(stderr, "Usage: %s [file]\n", argv[0]);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Velmora Software"));
+    QApplication::setApplicationName(QStringLiteral("zyneditor"));
+    setupTranslator(application);
+    setProductFlavour(flavourOfInstallation(QString::fromLocal8Bit(qgetenv("CORVINDIR"))));
+
+    {
+        QALogMessageBox log(
+            QString::fromLatin1(productTitle())
+                + QApplication::translate("zyneditor", " Install Library Files Error"),
+            nullptr);
+        QAUserLibrary::checkAndInstall(QString::fromLatin1(productTitle()), &log,
+                                       QApplication::arguments().value(0));
+    }
+
+    QAMainWindowEditor window(QApplication::arguments());
+    window.show();
+    return application.exec();
+}

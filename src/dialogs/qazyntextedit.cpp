@@ -1,0 +1,8 @@
+#include "dialogs/qazyntextedit.h"
+
+QAZynTextEdit::QAZynTextEdit(QWidget *parent, int lineOffset, const QString &name)
+    : QPlainTextEdit(parent)
+    , m_lineOffset(lineOffset)
+{
+    setObjectName(name);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDomDocument>
+#include <QDomNode>
+#include <QString>
+
+// Text of the first child element `name` found among the children of `node` (depth 1) or of its
+// first child (depth 2); empty when there is none or it does not start with text.
+QString childText(const QString &name, const QDomNode &node, int depth = 1);
+
+// Writes that text, adding a text node when the child has none; a missing child is left missing.
+void setChildText(const QString &value, const QString &name, const QDomNode &node, int depth = 1);
+
+// The document that owns a node, found by climbing its parents; null when it has none.
+QDomDocument ownerDocumentOf(const QDomNode &node);

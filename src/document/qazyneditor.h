@@ -1,0 +1,60 @@
+#pragma once
+
+#include "sdk/qahelp.h"
+#include "sdk/qaxmleditor.h"
+
+class QAZynDocBrowser;
+class QAZynEditorNode;
+class QAZynEditorTree;
+class QAZynViewer;
+class QLineEdit;
+class QMenu;
+class QSplitter;
+class QTreeWidgetItem;
+
+// The main window's central area: structure tree on the left, reference documentation above the
+// pane of the selected node on the right.
+class QAZynEditor : public QAXmlEditor
+{
+    Q_OBJECT
+
+public:
+    QAZynEditor(const QString &targetDirectory, QWidget *parent = nullptr,
+                const QString &name = QString());
+    ~QAZynEditor() override;
+
+    bool buildTree(QDomElement &root) override;
+    void acceptRename(QTreeWidgetItem *item) override;
+    void showViewer(QTreeWidgetItem *item) override;
+    void showDoc() override;
+
+    bool isModified();
+    void setModified(bool modified);
+    void clearTree();
+    void setGenerateIn(const QString &directory);
+
+    QAZynEditorTree *editorTree() const { return m_editorTree; }
+    QAZynDocBrowser *docBrowser() const { return m_docBrowser; }
+    QSplitter *verticalSplitter() const { return m_verticalSplitter; }
+    QAZynViewer *currentViewer() const { return m_currentViewer; }
+    QWidget *editionArea() const { return m_editionArea; }
+    QLineEdit *generateInField() const { return m_generateInField; }
+    QAHelp &help() { return m_help; }
+
+public Q_SLOTS:
+    void updateViewer(QTreeWidgetItem *item);
+    void contextMenu(const QPoint &position);
+    void nodeClicked();
+
+private:
+    QAZynEditorNode *m_currentNode = nullptr;
+    QSplitter *m_verticalSplitter = nullptr;
+    bool m_modified = false;
+    QWidget *m_editionArea = nullptr;
+    QMenu *m_popupMenu = nullptr;
+    QAZynViewer *m_currentViewer = nullptr;
+    QAZynDocBrowser *m_docBrowser = nullptr;
+    QAZynEditorTree *m_editorTree = nullptr;
+    QLineEdit *m_generateInField = nullptr;
+    QAHelp m_help;
+};

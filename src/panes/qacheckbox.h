@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QCheckBox>
+
+// Reports that it takes the keyboard focus, however the focus arrives (setFocus(), a click, Tab
+// or a label shortcut), so that a pane knows which field the user works on.
+class QACheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    explicit QACheckBox(const QString &text, QWidget *parent = nullptr);
+
+public Q_SLOTS:
+    void setFocus();
+
+Q_SIGNALS:
+    void checkBoxPressed();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    bool m_reporting = false;
+};

@@ -1,0 +1,21 @@
+#include "panes/qatextedit.h"
+
+QATextEdit::QATextEdit(QWidget *parent)
+    : QPlainTextEdit(parent)
+{ }
+
+void QATextEdit::setFocus()
+{
+    m_reporting = true;
+    Q_EMIT isPressed();
+    QPlainTextEdit::setFocus();
+    m_reporting = false;
+}
+
+void QATextEdit::focusInEvent(QFocusEvent *event)
+{
+    // setFocus() has reported already.
+    if (!m_reporting)
+        Q_EMIT isPressed();
+    QPlainTextEdit::focusInEvent(event);
+}

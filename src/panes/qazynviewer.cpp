@@ -1,0 +1,5 @@
+#include "panes/qazynviewer.h"
+
+QAZynViewer::QAZynViewer(QWidget *parent)
+    : QWidget(parent)
+{ }

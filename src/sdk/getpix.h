@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+// An icon of the installation by name ("new_xpm" is lib/pixmap/icons/new.png), or the built-in
+// fall-back resource when the installation has none.
+QPixmap GETPIX(const QString &name, const QString &fallbackResource);
+
+// The conventional fall-back for a name: ":/images/new.png" for "new_xpm".
+QString builtinImage(const QString &name);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QWidget>
+
+class QTreeWidgetItem;
+
+// Base of the editor area: holds the loaded document and its root element, and reads files into
+// it. The four hooks are the editor area's to fill.
+class QAXmlEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit QAXmlEditor(QWidget *parent = nullptr, const QString &name = QString());
+
+    // The document element of the file at path, parsed into this editor's document; a null element
+    // when the file cannot be read or is not a well-formed, reasonably shaped XML document.
+    QDomElement getRootElement(const QString &path);
+
+    // The same into a document of the caller's, leaving this editor's document alone.
+    static QDomElement readRootElement(const QString &path, QDomDocument &document,
+                                       QString *errorText = nullptr);
+
+    // Why the last getRootElement answered null ("file:line:column: message").
+    QString lastError() const { return m_lastError; }
+
+    QDomDocument &document() { return m_document; }
+    QDomElement rootElement() const { return m_rootElement; }
+
+    // Deeper input is refused before the DOM sees it: the DOM parses and writes recursively.
+    static constexpr int MaximumNesting = 1000;
+
+    virtual bool buildTree(QDomElement &root) = 0;
+    virtual void acceptRename(QTreeWidgetItem *item) = 0;
+    virtual void showViewer(QTreeWidgetItem *item) = 0;
+    virtual void showDoc() = 0;
+
+private:
+    QDomDocument m_document;
+    QDomElement m_rootElement;
+    QString m_lastError;
+};

@@ -1,0 +1,49 @@
+#include "support/testenvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+TestEnvironment::TestEnvironment(const QString &installDir)
+    : m_installDir(installDir.isEmpty() ? stagedTree() : installDir)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/data")));
+    qputenv("CORVINDIR", QFile::encodeName(m_installDir));
+    QDir().mkpath(scratch());
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora Software"));
+    QCoreApplication::setApplicationName(QStringLiteral("zyneditor-test"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       m_home.path() + QStringLiteral("/config"));
+    QSettings().clear();
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    QSettings().clear();
+}
+
+QString TestEnvironment::stagedTree()
+{
+    return QStringLiteral(ZYN_STAGED_TREE);
+}
+
+QString TestEnvironment::dataFile(const QString &name)
+{
+    return QStringLiteral(ZYN_TEST_DATA_DIR) + QLatin1Char('/') + name;
+}
+
+QString TestEnvironment::copyToScratch(const QString &source, const QString &name) const
+{
+    const QString target
+        = scratch() + QLatin1Char('/') + (name.isEmpty() ? QFileInfo(source).fileName() : name);
+    QFile::remove(target);
+    QFile::copy(source, target);
+    QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                 | QFile::ReadOther);
+    return target;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Points settings and per-user data at a temporary directory for the life of the object, and
+// CORVINDIR at the staged installation tree unless told otherwise.
+class TestEnvironment
+{
+public:
+    explicit TestEnvironment(const QString &installDir = QString());
+    ~TestEnvironment();
+
+    QString home() const { return m_home.path(); }
+    QString installDir() const { return m_installDir; }
+    // A scratch directory that lives as long as the environment.
+    QString scratch() const { return m_home.path() + QStringLiteral("/scratch"); }
+
+    // The staged installation tree of the build.
+    static QString stagedTree();
+    // A file of the test data folder.
+    static QString dataFile(const QString &name);
+    // Copies a file into the scratch directory; answers the copy's path.
+    QString copyToScratch(const QString &source, const QString &name = QString()) const;
+
+private:
+    QTemporaryDir m_home;
+    QString m_installDir;
+};
