@@ -1,0 +1,92 @@
+package ScriptTest;
+
+# Helpers shared by the script tests: find a shipped script, run it with the
+# running Perl, read and write raw bytes, and check the failure contract
+# (non-zero status, one line on standard error).
+
+use strict;
+use warnings;
+
+use Exporter 'import';
+use File::Spec;
+use File::Temp ();
+use FindBin;
+use POSIX ();
+use Test::More;
+
+our @EXPORT = qw(script_path run_script slurp spew scratch_dir leftovers fails_with_one_line);
+
+# A script that hangs on a FIFO or a device must fail the test, not block it.
+my $HANG_GUARD_SECONDS = 120;
+
+sub script_path {
+    my ($name) = @_;
+    return File::Spec->catfile( $FindBin::Bin, '..', '..', 'installation', 'lib', 'scripts', $name );
+}
+
+sub scratch_dir {
+    return File::Temp->newdir( 'scripttest-XXXXXX', TMPDIR => 1 );
+}
+
+sub slurp {
+    my ($path) = @_;
+    open my $fh, '<:raw', $path or die "cannot read $path: $!\n";
+    local $/;
+    my $bytes = <$fh>;
+    return $bytes // '';
+}
+
+sub spew {
+    my ( $path, $bytes ) = @_;
+    open my $fh, '>:raw', $path or die "cannot write $path: $!\n";
+    print {$fh} $bytes;
+    close $fh or die "cannot write $path: $!\n";
+}
+
+# Runs the script with $^X; answers its exit status, the signal that ended it
+# (if any), and what it wrote to standard output and standard error.
+sub run_script {
+    my ( $script, @args ) = @_;
+    my $io = scratch_dir();
+    my ( $out, $err ) = map { File::Spec->catfile( $io->dirname, $_ ) } qw(out err);
+    my $pid = fork // die "fork: $!\n";
+    if ( !$pid ) {
+        open STDIN,  '<', File::Spec->devnull or POSIX::_exit(126);
+        open STDOUT, '>', $out                or POSIX::_exit(126);
+        open STDERR, '>', $err                or POSIX::_exit(126);
+        exec { $^X } $^X, $script, @args or POSIX::_exit(127);
+    }
+    my $hung = 0;
+    local $SIG{ALRM} = sub { $hung = 1; kill 'KILL', $pid };
+    alarm $HANG_GUARD_SECONDS;
+    waitpid $pid, 0;
+    my $wait = $?;
+    alarm 0;
+    return {
+        status => $wait >> 8,
+        signal => $wait & 127,
+        hung   => $hung,
+        out    => slurp($out),
+        err    => slurp($err),
+    };
+}
+
+# Files of $dir other than those named: temporary files a script forgot.
+sub leftovers {
+    my ( $dir, @expected ) = @_;
+    my %keep = map { $_ => 1 } @expected;
+    opendir my $dh, $dir or die "cannot list $dir: $!\n";
+    return sort grep { !/^\.\.?$/ && !$keep{$_} } readdir $dh;
+}
+
+sub fails_with_one_line {
+    my ( $result, $name ) = @_;
+    local $Test::Builder::Level = $Test::Builder::Level + 1;
+    ok( !$result->{hung}, "$name: ends by itself" );
+    is( $result->{signal}, 0, "$name: not killed by a signal" );
+    isnt( $result->{status}, 0, "$name: non-zero exit status" );
+    like( $result->{err}, qr/\A[^\n]+\n\z/, "$name: exactly one line on standard error" )
+      or diag("stderr was: $result->{err}");
+}
+
+1;
