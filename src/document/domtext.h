@@ -8,7 +8,8 @@
 // first child (depth 2); empty when there is none or it does not start with text.
 QString childText(const QString &name, const QDomNode &node, int depth = 1);
 
-// Writes that text, adding a text node when the child has none; a missing child is left missing.
+// Writes that text, adding a text node in front when the child does not start with one; a missing
+// child is left missing.
 void setChildText(const QString &value, const QString &name, const QDomNode &node, int depth = 1);
 
 // The document that owns a node, found by climbing its parents; null when it has none.
