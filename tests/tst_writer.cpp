@@ -84,6 +84,30 @@ private Q_SLOTS:
         QCOMPARE(resave(once, second), once);
     }
 
+    void resavesTheShippedDocumentsStably_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QString xml = TestEnvironment::stagedTree() + QStringLiteral("/targets/xml/");
+        for (const char *name :
+             { "templatec.xdp", "templatea.xdp", "templatej2se.xdp", "templatej2me.xdp" })
+            QTest::newRow(name) << xml + QLatin1String(name);
+        QTest::newRow("sample") << QStringLiteral(ZYN_SOURCE_DIR "/samples/gcc-linux.xdp");
+    }
+    void resavesTheShippedDocumentsStably()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray original = file.readAll();
+        QDomDocument first;
+        const QByteArray once = resave(original, first);
+        QVERIFY(QAZynWriter::isWellFormed(once));
+        QDomDocument second;
+        QCOMPARE(resave(once, second), once);
+        QVERIFY(first.elementsByTagName("*").count() > 100);
+        QCOMPARE(second.elementsByTagName("*").count(), first.elementsByTagName("*").count());
+    }
+
     void newAttributesFollowTheReadOnes()
     {
         QDomDocument document;
