@@ -33,6 +33,14 @@ private:
         return writer.write(root);
     }
 
+    static int nodeCount(const QDomNode &node)
+    {
+        int count = 1;
+        for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+            count += nodeCount(child);
+        return count;
+    }
+
 private Q_SLOTS:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup() { m_env.reset(); }
@@ -104,8 +112,8 @@ private Q_SLOTS:
         QVERIFY(QAZynWriter::isWellFormed(once));
         QDomDocument second;
         QCOMPARE(resave(once, second), once);
-        QVERIFY(first.elementsByTagName("*").count() > 100);
-        QCOMPARE(second.elementsByTagName("*").count(), first.elementsByTagName("*").count());
+        QVERIFY(nodeCount(first) > 100);
+        QCOMPARE(nodeCount(second), nodeCount(first));
     }
 
     void newAttributesFollowTheReadOnes()
