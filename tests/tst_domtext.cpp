@@ -71,6 +71,10 @@ private Q_SLOTS:
             << "<E><VALUE><![CDATA[a < b]]></VALUE></E>"
             << "VALUE" << 1 << "a < b"
             << "<E><VALUE><![CDATA[new]]></VALUE></E>";
+        QTest::newRow("split CDATA read and written as one")
+            << "<E><VALUE><![CDATA[a]]]]><![CDATA[>b]]>c<!--x-->d</VALUE></E>"
+            << "VALUE" << 1 << "a]]>bc"
+            << "<E><VALUE><![CDATA[new]]><!--x-->d</VALUE></E>";
     }
     void readsAndWrites()
     {

@@ -15,12 +15,15 @@ static QDomElement findChildElement(const QString &name, const QDomNode &node, i
 QString childText(const QString &name, const QDomNode &node, int depth)
 {
     const QDomElement target = findChildElement(name, node, depth);
-    const QDomNode first = target.firstChild();
-    // CDATA sections are text too: documents keep code in them. (Qt does not count them as
-    // character data, so toCharacterData() would answer a null node.)
-    if (first.isText())
-        return first.toText().data();
-    return QString();
+    QDomNode first = target.firstChild();
+    if (!first.isText())
+        return QString();
+    // CDATA sections count as text (nodeValue(), not toCharacterData(), which Qt answers null for
+    // them); a section that held "]]>" is saved as two adjacent ones, and both belong to the value.
+    QString text = first.nodeValue();
+    for (QDomNode next = first.nextSibling(); next.isText(); next = next.nextSibling())
+        text += next.nodeValue();
+    return text;
 }
 
 void setChildText(const QString &value, const QString &name, const QDomNode &node, int depth)
@@ -29,12 +32,15 @@ void setChildText(const QString &value, const QString &name, const QDomNode &nod
     if (target.isNull())
         return;
     QDomNode first = target.firstChild();
-    // A CDATA section cannot hold "]]>": such a text goes into a plain text node instead, which
-    // is written escaped and reads back the same.
-    const bool fitsInPlace = !first.isCDATASection() || !value.contains(QLatin1String("]]>"));
-    if (first.isText() && fitsInPlace) {
-        first.toText().setData(value);
-        return;
+    if (first.isText()) {
+        while (first.nextSibling().isText())
+            target.removeChild(first.nextSibling());
+        // A CDATA section cannot hold "]]>": such a text goes into a plain text node instead,
+        // which every serialiser escapes.
+        if (!first.isCDATASection() || !value.contains(QLatin1String("]]>"))) {
+            first.setNodeValue(value);
+            return;
+        }
     }
     QDomDocument document = ownerDocumentOf(target);
     if (document.isNull())
