@@ -163,20 +163,6 @@ private Q_SLOTS:
         QVERIFY(!edit.findChild<QAzynFindDialog *>());
     }
 
-    void findComboKeepsDistinctEntriesOnTop()
-    {
-        QAZynTextEdit edit(nullptr, 0);
-        edit.findDialog();
-        auto *combo = edit.findChild<QComboBox *>(QStringLiteral("qvfd-cb-find-txt"));
-        for (const QString text : { "one", "two", "one" }) {
-            combo->setEditText(QString());
-            QTest::keyClicks(combo, text);
-            QTest::keyClick(combo, Qt::Key_Return);
-        }
-        QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->itemText(0), QStringLiteral("two"));
-    }
-
     void gotoLine_data()
     {
         QTest::addColumn<int>("offset");

@@ -215,12 +215,6 @@ private Q_SLOTS:
         QCOMPARE(saved(), before);
         QVERIFY(pane.isModified());
     }
-
-    void freeTextEditorHasNoLineOffset()
-    {
-        QAFreeText pane(load("<E><COMMENT/><VALUE/></E>"), nullptr, m_browser.get());
-        QCOMPARE(pane.findChild<QAZynTextEdit *>(QStringLiteral("textEdit"))->lineOffset(), 0);
-    }
 };
 
 QTEST_MAIN(TestSimplePanes)
