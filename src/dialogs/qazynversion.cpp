@@ -137,7 +137,7 @@ void QAZYNVersion::eofVersionList(int exitCode, bool crashed)
     if (!crashed && exitCode == 0)
         return;
     if (m_stopped)
-        m_lastMessage = stoppedMessage();
+        m_lastMessage = stoppedMessage() + QLatin1Char('\n');
     showError(tr("Get Version List failed :\n ") + m_lastMessage
               + m_versionList.join(QLatin1Char('\n')));
 }
