@@ -15,11 +15,15 @@ static QDomElement findChildElement(const QString &name, const QDomNode &node, i
 QString childText(const QString &name, const QDomNode &node, int depth)
 {
     const QDomElement target = findChildElement(name, node, depth);
-    const QDomNode first = target.firstChild();
-    // CDATA sections are text too: documents keep code in them.
-    if (first.isText())
-        return first.toCharacterData().data();
-    return QString();
+    QDomNode first = target.firstChild();
+    if (!first.isText())
+        return QString();
+    // CDATA sections count as text; a section that held "]]>" is saved as two adjacent ones, and
+    // both belong to the value.
+    QString text = first.nodeValue();
+    for (QDomNode next = first.nextSibling(); next.isText(); next = next.nextSibling())
+        text += next.nodeValue();
+    return text;
 }
 
 void setChildText(const QString &value, const QString &name, const QDomNode &node, int depth)
@@ -29,7 +33,9 @@ void setChildText(const QString &value, const QString &name, const QDomNode &nod
         return;
     QDomNode first = target.firstChild();
     if (first.isText()) {
-        first.toCharacterData().setData(value);
+        first.setNodeValue(value);
+        while (first.nextSibling().isText())
+            target.removeChild(first.nextSibling());
         return;
     }
     QDomDocument document = ownerDocumentOf(target);
