@@ -65,18 +65,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.templateName(), templateName);
     }
 
-    void choicesExcludeEachOther()
-    {
-        QANewZynDlg dialog;
-        auto *c = button<QRadioButton>(dialog, QStringLiteral("C/C++"));
-        auto *j2me = button<QRadioButton>(dialog, QStringLiteral("J2ME"));
-        QVERIFY(c && j2me);
-        QVERIFY(c->isChecked());
-        j2me->click();
-        QVERIFY(j2me->isChecked());
-        QVERIFY(!c->isChecked());
-    }
-
     void cancelLeavesNoTemplate_data()
     {
         QTest::addColumn<bool>("closeWindow");
