@@ -1,0 +1,79 @@
+// libFuzzer target: arbitrary bytes through the editor's own load path, then a save, a reload of
+// that save and a second save. The two saves must be byte-identical and well-formed; anything
+// else aborts so the fuzzer keeps the input.
+
+#include "document/qazynwriter.h"
+#include "sdk/qaxmleditor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QApplication *application = nullptr;
+QTemporaryDir *scratch = nullptr;
+
+QString writeInput(const QByteArray &bytes, const char *name)
+{
+    const QString path = scratch->filePath(QLatin1String(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+[[noreturn]] void fail(const char *what, const QByteArray &first, const QByteArray &second)
+{
+    std::fprintf(stderr, "fuzz_load: %s\n--- first save (%lld bytes)\n%s\n--- second (%lld bytes)\n%s\n",
+                 what, static_cast<long long>(first.size()), first.left(4000).constData(),
+                 static_cast<long long>(second.size()), second.left(4000).constData());
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One application for the whole run: widgets need it, and creating it per input is slow.
+    application = new QApplication(*argc, *argv);
+    scratch = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/zynfuzz-XXXXXX"));
+    if (!scratch->isValid())
+        qFatal("no temporary directory");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    QDomDocument document;
+    QAAttributeOrder order;
+    const QDomElement root
+        = QAXmlEditor::readRootElement(writeInput(input, "input.xdp"), document, nullptr, &order);
+    if (root.isNull())
+        return 0;
+
+    QAZynWriter writer(&order);
+    const QByteArray first = writer.write(root);
+    QString error;
+    if (!QAZynWriter::isWellFormed(first, &error))
+        fail(qPrintable(QStringLiteral("save not well-formed: ") + error), first, QByteArray());
+
+    QDomDocument reloaded;
+    QAAttributeOrder reloadedOrder;
+    const QDomElement again = QAXmlEditor::readRootElement(writeInput(first, "saved.xdp"),
+                                                           reloaded, &error, &reloadedOrder);
+    if (again.isNull())
+        fail(qPrintable(QStringLiteral("save does not load again: ") + error), first, QByteArray());
+
+    const QByteArray second = QAZynWriter(&reloadedOrder).write(again);
+    if (second != first)
+        fail("second save differs from the first", first, second);
+    return 0;
+}
