@@ -29,7 +29,8 @@ QString writeInput(const QByteArray &bytes, const char *name)
 
 [[noreturn]] void fail(const char *what, const QByteArray &first, const QByteArray &second)
 {
-    std::fprintf(stderr, "fuzz_load: %s\n--- first save (%lld bytes)\n%s\n--- second (%lld bytes)\n%s\n",
+    std::fprintf(stderr,
+                 "fuzz_load: %s\n--- first save (%lld bytes)\n%s\n--- second (%lld bytes)\n%s\n",
                  what, static_cast<long long>(first.size()), first.left(4000).constData(),
                  static_cast<long long>(second.size()), second.left(4000).constData());
     std::abort();
@@ -67,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QDomDocument reloaded;
     QAAttributeOrder reloadedOrder;
-    const QDomElement again = QAXmlEditor::readRootElement(writeInput(first, "saved.xdp"),
-                                                           reloaded, &error, &reloadedOrder);
+    const QDomElement again = QAXmlEditor::readRootElement(writeInput(first, "saved.xdp"), reloaded,
+                                                           &error, &reloadedOrder);
     if (again.isNull())
         fail(qPrintable(QStringLiteral("save does not load again: ") + error), first, QByteArray());
 

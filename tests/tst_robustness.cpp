@@ -1,0 +1,400 @@
+#include "app/qascriptrunner.h"
+#include "sdk/qainstall.h"
+#include "support/testenvironment.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// How a hostile input is laid out in the documents directory.
+enum class Kind { Bytes, Directory, Fifo, Device, LinkLoop, Missing };
+
+struct HostileInput
+{
+    const char *name;
+    Kind kind;
+    // Well-formed documents the scripts may accept; every other input must be refused.
+    bool wellFormed;
+};
+
+// What the test generates rather than keeps in tests/data/robustness/.
+QByteArray generated(const QString &name, const QString &secretPath)
+{
+    if (name == QLatin1String("external-entity.xdp"))
+        return "<!DOCTYPE ZYN [<!ENTITY x SYSTEM \"file://" + secretPath.toUtf8()
+            + "\">]><ZYN Name=\"n\">&x;</ZYN>";
+    if (name == QLatin1String("deep-nesting.xdp"))
+        return "<ZYN>" + QByteArray("<a>").repeated(100000);
+    if (name == QLatin1String("many-siblings.xdp"))
+        // A tenth of what the loader is checked with: the scripts take a few seconds per 100,000.
+        return "<ZYN Name=\"s\">" + QByteArray("<a/>").repeated(100000) + "</ZYN>";
+    if (name == QLatin1String("huge-attribute.xdp"))
+        return "<ZYN Name=\"" + QByteArray(100 * 1024 * 1024, 'x') + "\"/>";
+    if (name == QLatin1String("utf16-bom.xdp"))
+        return QByteArray("\xff\xfe")
+            + QByteArray::fromRawData(reinterpret_cast<const char *>(u"<ZYN Name=\"x\"/>"), 30);
+    return QByteArray();
+}
+
+const QList<HostileInput> &hostileInputs()
+{
+    static const QList<HostileInput> inputs {
+        { "empty.xdp", Kind::Bytes, false },
+        { "truncated.xdp", Kind::Bytes, false },
+        { "garbage.xdp", Kind::Bytes, false },
+        { "nul-byte.xdp", Kind::Bytes, false },
+        { "invalid-utf8.xdp", Kind::Bytes, false },
+        { "utf8-bom.xdp", Kind::Bytes, true },
+        { "utf16-bom.xdp", Kind::Bytes, true },
+        { "latin1.xdp", Kind::Bytes, true },
+        { "billion-laughs.xdp", Kind::Bytes, false },
+        { "external-entity.xdp", Kind::Bytes, false },
+        { "deep-nesting.xdp", Kind::Bytes, false },
+        { "many-siblings.xdp", Kind::Bytes, true },
+        { "huge-attribute.xdp", Kind::Bytes, false },
+        { "directory.xdp", Kind::Directory, false },
+        { "fifo.xdp", Kind::Fifo, false },
+        { "device.xdp", Kind::Device, false },
+        { "link-loop.xdp", Kind::LinkLoop, false },
+        { "vanished.xdp", Kind::Missing, false },
+    };
+    return inputs;
+}
+
+// A picture of a directory tree that never opens anything but regular files.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString relative = QDir(root).relativeFilePath(info.filePath());
+        if (info.isSymLink()) {
+            entries.insert(relative, "link " + QFile::encodeName(info.symLinkTarget()));
+        } else if (info.isFile()) {
+            QFile file(info.filePath());
+            QCryptographicHash hash(QCryptographicHash::Sha1);
+            if (file.open(QIODevice::ReadOnly))
+                hash.addData(&file);
+            entries.insert(relative, "file " + hash.result().toHex());
+        } else {
+            entries.insert(relative, info.isDir() ? "directory" : "special");
+        }
+    }
+    return entries;
+}
+
+// Paths that differ between two pictures.
+QStringList changedPaths(const QMap<QString, QByteArray> &before,
+                         const QMap<QString, QByteArray> &after)
+{
+    QStringList changed;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed.append(it.key());
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!after.contains(it.key()))
+            changed.append(it.key());
+    }
+    return changed;
+}
+
+bool processGone(qint64 pid)
+{
+    // A zombie counts as gone: nobody may be there to reap an orphan.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype close = line.lastIndexOf(')');
+    return close >= 0 && line.mid(close + 2, 1) == "Z";
+}
+
+} // namespace
+
+// Hostile documents through the installation scripts, and misbehaving scripts through the runner:
+// a clear refusal or a clean result, never a hang, a crash, a stray file or a stray process.
+class TestRobustness : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<QTemporaryDir> m_corpus;
+    int m_scriptCount = 0;
+
+    QString corpusFile(const QString &name) const { return m_corpus->filePath(name); }
+
+    // Puts the input into docs/ of the scratch directory; answers the path handed to the script.
+    QString placeInput(const HostileInput &input, const QString &docs)
+    {
+        const QString path = docs + QLatin1Char('/') + QLatin1String(input.name);
+        switch (input.kind) {
+        case Kind::Bytes:
+            // A hard link: the big inputs are written once for all rows.
+            if (::link(QFile::encodeName(corpusFile(input.name)).constData(),
+                       QFile::encodeName(path).constData())
+                != 0)
+                qFatal("cannot link %s", input.name);
+            break;
+        case Kind::Directory:
+            QDir().mkpath(path);
+            break;
+        case Kind::Fifo:
+            ::mkfifo(QFile::encodeName(path).constData(), 0600);
+            break;
+        case Kind::Device:
+            QFile::link(QStringLiteral("/dev/zero"), path);
+            break;
+        case Kind::LinkLoop:
+            QFile::link(path, path);
+            break;
+        case Kind::Missing:
+            break;
+        }
+        return path;
+    }
+
+    QString writeScript(const QByteArray &body)
+    {
+        const QString path = m_env->scratch() + QStringLiteral("/fault%1.pl").arg(++m_scriptCount);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(path));
+        file.write("use strict;\nuse warnings;\n");
+        file.write(body);
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("perl")).isEmpty())
+            QSKIP("no Perl interpreter");
+        m_corpus = std::make_unique<QTemporaryDir>();
+        const QString secret = m_corpus->filePath(QStringLiteral("secret.txt"));
+        QFile secretFile(secret);
+        QVERIFY(secretFile.open(QIODevice::WriteOnly));
+        secretFile.write("TOP-SECRET-CONTENT\n");
+        secretFile.close();
+        for (const HostileInput &input : hostileInputs()) {
+            if (input.kind != Kind::Bytes)
+                continue;
+            const QString name = QLatin1String(input.name);
+            QFile kept(TestEnvironment::dataFile(QStringLiteral("robustness/") + name));
+            QFile file(corpusFile(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kept.open(QIODevice::ReadOnly))
+                file.write(kept.readAll());
+            else
+                file.write(generated(name, secret));
+        }
+    }
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { m_env.reset(); }
+
+    void scriptsRefuseHostileDocuments_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("input");
+        for (const char *script : { "zynver.pl", "zyngen.pl", "zynprint.pl" }) {
+            for (int i = 0; i < hostileInputs().size(); ++i)
+                QTest::addRow("%s: %s", script, hostileInputs().at(i).name)
+                    << QString::fromLatin1(script) << i;
+        }
+    }
+    void scriptsRefuseHostileDocuments()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, input);
+        const HostileInput &hostile = hostileInputs().at(input);
+
+        // docs/ holds the input, gen/ and out/ are where generation and export may write.
+        const QString root = m_env->scratch();
+        for (const char *dir : { "docs", "gen", "out" })
+            QVERIFY(QDir(root).mkpath(QLatin1String(dir)));
+        QFile neighbour(root + QStringLiteral("/docs/neighbour.xdp"));
+        QVERIFY(neighbour.open(QIODevice::WriteOnly));
+        neighbour.write("<ZYN Name=\"neighbour\"/>");
+        neighbour.close();
+        const QString document = placeInput(hostile, root + QStringLiteral("/docs"));
+
+        QString allowed; // the one place the script may change
+        QStringList arguments;
+        if (script == QLatin1String("zynver.pl")) {
+            arguments = QStringList { QStringLiteral("-update"), document };
+            allowed = QStringLiteral("docs/") + QLatin1String(hostile.name);
+        } else if (script == QLatin1String("zyngen.pl")) {
+            arguments = QStringList { document, root + QStringLiteral("/gen") };
+            allowed = QStringLiteral("gen/");
+        } else {
+            arguments = QStringList { document, root + QStringLiteral("/out/doc.txt") };
+            allowed = QStringLiteral("out/doc.txt");
+        }
+
+        const auto before = snapshot(root);
+        const QStringList command = QAInstall::perlCommand(QStringLiteral("zyneditor"))
+            + QStringList { QAInstall::scriptPath(QStringLiteral("zyneditor"), script) }
+            + arguments;
+        QProcess process;
+        process.start(command.first(), command.mid(1));
+        QVERIFY(process.waitForStarted());
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            QFAIL("the script hung");
+        }
+        const QByteArray output = process.readAllStandardOutput();
+        const QByteArray errors = process.readAllStandardError();
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        const QStringList changed = changedPaths(before, snapshot(root));
+        const QByteArray what = errors + "changed: " + changed.join(QLatin1Char(' ')).toUtf8();
+
+        if (!hostile.wellFormed || process.exitCode() != 0) {
+            QVERIFY2(!hostile.wellFormed, what.constData());
+            QCOMPARE(process.exitCode(), 1);
+            // One line that names the script, not a Perl trace.
+            QVERIFY2(errors.startsWith(script.toUtf8() + ": ") && errors.endsWith('\n')
+                         && errors.count('\n') == 1,
+                     errors.constData());
+            QVERIFY2(changed.isEmpty(), what.constData());
+        } else {
+            for (const QString &path : changed)
+                QVERIFY2(path == allowed || (allowed.endsWith('/') && path.startsWith(allowed)),
+                         what.constData());
+        }
+
+        // Whatever happened, the file an external entity names never shows.
+        QVERIFY(!output.contains("TOP-SECRET") && !errors.contains("TOP-SECRET"));
+        QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.size() < 1024 * 1024 && file.open(QIODevice::ReadOnly))
+                QVERIFY2(!file.readAll().contains("TOP-SECRET"), qPrintable(it.filePath()));
+        }
+    }
+
+    // Scripts that misbehave: the run ends when the script ends, with all it wrote, reported as
+    // the end it had; nothing of the script is left running.
+    void runnerSurvivesMisbehavingScripts_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<qint64>("outputBytes");
+        QTest::addColumn<qint64>("errorBytes");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("crashed");
+
+        QTest::newRow("megabytes on both channels at once")
+            << QByteArray("my $l = ('o' x 1023) . qq(\\n); my $e = ('e' x 1023) . qq(\\n);"
+                          " for (1 .. 4096) { syswrite STDOUT, $l; syswrite STDERR, $e; } exit 4;")
+            << qint64(4096 * 1024) << qint64(4096 * 1024) << 4 << false;
+        QTest::newRow("one line of eight megabytes, no line end")
+            << QByteArray("syswrite STDOUT, 'x' x (8 * 1024 * 1024); exit 0;")
+            << qint64(8 * 1024 * 1024) << qint64(0) << 0 << false;
+        QTest::newRow("exits with both pipes full")
+            << QByteArray("$| = 0; print STDOUT 'o' x 1000000; print STDERR 'e' x 1000000;"
+                          " close STDOUT; close STDERR; exit 7;")
+            << qint64(1000000) << qint64(1000000) << 7 << false;
+        QTest::newRow("crashes after writing")
+            << QByteArray("my $e = ('e' x 99 . qq(\\n)) x 10000; syswrite STDERR, $e;"
+                          " kill 'SEGV', $$; sleep 600;")
+            << qint64(0) << qint64(1000000) << 0 << true;
+    }
+    void runnerSurvivesMisbehavingScripts()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(qint64, outputBytes);
+        QFETCH(qint64, errorBytes);
+        QFETCH(int, exitCode);
+        QFETCH(bool, crashed);
+
+        qint64 output = 0;
+        qint64 errors = 0;
+        int ticks = 0;
+        QAScriptRunner runner(QStringLiteral("zyneditor"), writeScript(body), {}, nullptr);
+        // Line ends are dropped: count them back, the last line may lack one.
+        connect(&runner, &QAScriptRunner::standardOutputLine, this,
+                [&output](const QString &line) { output += line.size() + 1; });
+        connect(&runner, &QAScriptRunner::standardErrorLine, this,
+                [&errors](const QString &line) { errors += line.size() + 1; });
+        // The event loop keeps turning while the script floods the pipes.
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        ticker.start(0);
+        QSignalSpy finished(&runner, &QAScriptRunner::finished);
+        QVERIFY(runner.start());
+        QVERIFY(finished.wait(120000));
+        ticker.stop();
+
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(ticks > 0);
+        QCOMPARE(runner.crashed(), crashed);
+        if (!crashed)
+            QCOMPARE(runner.exitCode(), exitCode);
+        QVERIFY(runner.failed() == (crashed || exitCode != 0));
+        QVERIFY(qAbs(output - outputBytes) <= 1);
+        QVERIFY(qAbs(errors - errorBytes) <= 1);
+    }
+
+    // A script that hangs in a program of its own: stopping the run, or dropping the runner, ends
+    // both, and a program left holding the pipes does not keep the run open.
+    void noScriptProcessOutlivesTheRun_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("stopped") << QStringLiteral("kill");
+        QTest::newRow("runner destroyed while running") << QStringLiteral("destroy");
+        QTest::newRow("script exits, its child holds the pipes") << QStringLiteral("exit");
+    }
+    void noScriptProcessOutlivesTheRun()
+    {
+        QFETCH(QString, how);
+        const QByteArray end = how == QLatin1String("exit") ? "exit 0;" : "waitpid $pid, 0;";
+        const QString script
+            = writeScript("STDOUT->autoflush(1);\nmy $pid = fork // die;\n"
+                          "if (!$pid) { exec 'sleep', '600'; }\nprint qq($$ $pid\\n);\n"
+                          + end);
+        QList<qint64> pids;
+        auto runner = std::make_unique<QAScriptRunner>(QStringLiteral("zyneditor"), script,
+                                                       QStringList(), nullptr);
+        connect(runner.get(), &QAScriptRunner::standardOutputLine, this,
+                [&pids](const QString &line) {
+                    for (const QString &word : line.split(QLatin1Char(' ')))
+                        pids.append(word.toLongLong());
+                });
+        QVERIFY(runner->start());
+        QTRY_VERIFY_WITH_TIMEOUT(pids.size() == 2, 60000);
+
+        if (how == QLatin1String("kill")) {
+            runner->kill();
+            QVERIFY(runner->waitForFinished(60000));
+            QVERIFY(runner->crashed());
+        } else if (how == QLatin1String("destroy")) {
+            runner.reset();
+        } else {
+            QVERIFY(runner->waitForFinished(60000));
+            QVERIFY(!runner->failed());
+            // The child is the script's own business once the script ended well; clean up here.
+            ::kill(pid_t(pids.at(1)), SIGKILL);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(pids.at(0)), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(processGone(pids.at(1)), 60000);
+    }
+};
+
+QTEST_MAIN(TestRobustness)
+#include "tst_robustness.moc"
