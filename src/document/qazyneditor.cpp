@@ -68,6 +68,9 @@ QAZynEditor::QAZynEditor(const QString &targetDirectory, QWidget *parent, const 
 
 QAZynEditor::~QAZynEditor()
 {
+    // The tree and its model outlive this part of the editor: they must not call back into it.
+    m_editorTree->model()->disconnect(this);
+    m_editorTree->disconnect(this);
     // The pane refers to the browser; it goes before the child widgets do.
     m_currentViewer.reset();
 }
