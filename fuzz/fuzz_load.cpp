@@ -1,14 +1,17 @@
-// libFuzzer target: arbitrary bytes through the editor's own load path, then a save, a reload of
-// that save and a second save. The two saves must be byte-identical and well-formed; anything
-// else aborts so the fuzzer keeps the input.
+// libFuzzer target: arbitrary bytes through the editor area's own load path, the structure tree
+// built and the pane of every node shown, then a save, a reload of that save and a second save.
+// The two saves must be byte-identical and well-formed; anything else aborts so the fuzzer keeps
+// the input.
 
+#include "document/qazyneditor.h"
+#include "document/qazyneditortree.h"
 #include "document/qazynwriter.h"
-#include "sdk/qaxmleditor.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTreeWidgetItemIterator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +20,10 @@ namespace {
 
 QApplication *application = nullptr;
 QTemporaryDir *scratch = nullptr;
+QAZynEditor *editor = nullptr;
+
+// Panes of a pathological tree could take the whole time budget; this many are plenty.
+constexpr int MaximumPanes = 400;
 
 QString writeInput(const QByteArray &bytes, const char *name)
 {
@@ -43,6 +50,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // One application for the whole run: widgets need it, and creating it per input is slow.
     application = new QApplication(*argc, *argv);
+    if (qEnvironmentVariableIsEmpty("CORVINDIR"))
+        qputenv("CORVINDIR", ZYN_SOURCE_DIR "/installation");
+    editor = new QAZynEditor(qEnvironmentVariable("CORVINDIR") + QStringLiteral("/targets"));
     scratch = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/zynfuzz-XXXXXX"));
     if (!scratch->isValid())
         qFatal("no temporary directory");
@@ -53,14 +63,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    QDomDocument document;
-    QAAttributeOrder order;
-    const QDomElement root
-        = QAXmlEditor::readRootElement(writeInput(input, "input.xdp"), document, nullptr, &order);
+    editor->clearTree();
+    QDomElement root = editor->getRootElement(writeInput(input, "input.xdp"));
     if (root.isNull())
         return 0;
+    if (editor->buildTree(root)) {
+        int panes = 0;
+        for (QTreeWidgetItemIterator it(editor->editorTree()); *it && panes < MaximumPanes;
+             ++it, ++panes) {
+            editor->showViewer(*it);
+            QCoreApplication::processEvents();
+        }
+        editor->showViewer(nullptr);
+    }
 
-    QAZynWriter writer(&order);
+    QAZynWriter writer(&editor->attributeOrder());
     const QByteArray first = writer.write(root);
     QString error;
     if (!QAZynWriter::isWellFormed(first, &error))

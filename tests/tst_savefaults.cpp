@@ -1,3 +1,4 @@
+#include "document/domtext.h"
 #include "document/qazynwriter.h"
 #include "sdk/qaxmleditor.h"
 #include "support/testenvironment.h"
@@ -18,7 +19,10 @@ namespace {
 // Exit statuses of the saving child.
 enum ChildStatus { Saved = 0, SetupFailed = 2, SaveFailed = 3 };
 
+// The child's orders, through its environment: the document, where to save it, what to edit.
 const char ChildMode[] = "ZYN_SAVEFAULTS_CHILD";
+const char ChildTarget[] = "ZYN_SAVEFAULTS_TARGET";
+const char ChildLabel[] = "ZYN_SAVEFAULTS_LABEL";
 const QString EditedLabel = QStringLiteral("edited before the save");
 
 // The save as the editor does it: the writer's bytes, checked, through a QSaveFile.
@@ -30,7 +34,8 @@ bool saveDocument(const QString &path, const QDomElement &root, const QAAttribut
         && file.write(bytes) == bytes.size() && file.commit();
 }
 
-// Loads the document, edits it and saves it over itself; the status tells what happened.
+// Loads the document, gives the root a new label when told, and saves it (over itself unless
+// told otherwise); the status tells what happened.
 int runChild(const QString &path)
 {
     int argc = 1;
@@ -42,8 +47,42 @@ int runChild(const QString &path)
     QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
     if (root.isNull())
         return SetupFailed;
-    root.setAttribute(QStringLiteral("Label"), EditedLabel);
-    return saveDocument(path, root, order) ? Saved : SaveFailed;
+    if (qEnvironmentVariableIsSet(ChildLabel))
+        root.setAttribute(QStringLiteral("Label"), qEnvironmentVariable(ChildLabel));
+    const QString target
+        = qEnvironmentVariableIsSet(ChildTarget) ? qEnvironmentVariable(ChildTarget) : path;
+    return saveDocument(target, root, order) ? Saved : SaveFailed;
+}
+
+// Runs the save in a child process of its own; fileSizeLimit < 0 sets none.
+int saveInChild(const QString &path, const QString &target, const QString &label,
+                qint64 fileSizeLimit = -1)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(ChildMode), path);
+    if (!target.isEmpty())
+        environment.insert(QLatin1String(ChildTarget), target);
+    if (!label.isNull())
+        environment.insert(QLatin1String(ChildLabel), label);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (fileSizeLimit >= 0) {
+        // Runs in the child between fork and exec: the limit and the ignored signal survive
+        // exec, so a write past the limit fails with EFBIG instead of killing the child.
+        child.setChildProcessModifier([fileSizeLimit] {
+            const rlimit limit { rlim_t(fileSizeLimit), rlim_t(fileSizeLimit) };
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN);
+        });
+    }
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (!child.waitForFinished(120000)) {
+        child.kill();
+        child.waitForFinished();
+        return -1;
+    }
+    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
 }
 
 QByteArray readAll(const QString &path)
@@ -93,22 +132,8 @@ private Q_SLOTS:
         const QByteArray before = readAll(path);
         QVERIFY(before.size() > 2 * 8192);
 
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QLatin1String(ChildMode), path);
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // Runs in the child between fork and exec: the limit and the ignored signal survive exec,
-        // so a write past the limit fails with EFBIG instead of killing the child.
-        child.setChildProcessModifier([sizeLimit] {
-            const rlimit limit { rlim_t(sizeLimit), rlim_t(sizeLimit) };
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            ::signal(SIGXFSZ, SIG_IGN);
-        });
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(120000));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), saved ? int(Saved) : int(SaveFailed));
+        QCOMPARE(saveInChild(path, QString(), EditedLabel, sizeLimit),
+                 saved ? int(Saved) : int(SaveFailed));
 
         const QByteArray after = readAll(path);
         if (saved) {
@@ -119,6 +144,95 @@ private Q_SLOTS:
         // No temporary file left beside it.
         QCOMPARE(QDir(m_env->scratch()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList { QStringLiteral("doc.xdp") });
+    }
+
+    // Attribute order must not depend on the process: hash order changes from run to run.
+    void savesTheSameBytesInAFreshProcess_data()
+    {
+        QTest::addColumn<QString>("source");
+        const QString xml = TestEnvironment::stagedTree() + QStringLiteral("/targets/xml/");
+        QTest::newRow("C template") << xml + QStringLiteral("templatec.xdp");
+        QTest::newRow("Ada template") << xml + QStringLiteral("templatea.xdp");
+        QTest::newRow("sample") << QStringLiteral(ZYN_SOURCE_DIR "/samples/gcc-linux.xdp");
+    }
+    void savesTheSameBytesInAFreshProcess()
+    {
+        QFETCH(QString, source);
+        const QString path = m_env->copyToScratch(source, QStringLiteral("doc.xdp"));
+        QDomDocument document;
+        QAAttributeOrder order;
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
+        QVERIFY(!root.isNull());
+        const QByteArray here = QAZynWriter(&order).write(root);
+
+        const QString fresh = m_env->scratch() + QStringLiteral("/fresh.xdp");
+        QCOMPARE(saveInChild(path, fresh, QString()), int(Saved));
+        QCOMPARE(readAll(fresh), here);
+        // What the editor wrote comes back byte for byte from yet another process.
+        const QString again = m_env->scratch() + QStringLiteral("/again.xdp");
+        QCOMPARE(saveInChild(fresh, again, QString()), int(Saved));
+        QCOMPARE(readAll(again), here);
+    }
+
+    // A one-field edit shows as a one-line change under version control.
+    void oneEditChangesOneLine_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("changedLine");
+        QTest::newRow("root label") << "root"
+                                    << "<ZYN Name=\"C and C++ Template\" type=\"CCPP\" "
+                                       "Version=\"V2009\" read_only=\"yes\" "
+                                       "Label=\"edited\" Doc=\"ZYN\">";
+        QTest::newRow("text of a key") << "key"
+                                       << "<VALUE>edited</VALUE>";
+        QTest::newRow("label of the last element") << "last"
+                                                   << "Label=\"edited\"";
+    }
+    void oneEditChangesOneLine()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, changedLine);
+        const QString path = m_env->copyToScratch(TestEnvironment::stagedTree()
+                                                  + QStringLiteral("/targets/xml/templatec.xdp"));
+        QDomDocument document;
+        QAAttributeOrder order;
+        QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
+        QAZynWriter writer(&order);
+        const QList<QByteArray> before = writer.write(root).split('\n');
+
+        const QString edited = QStringLiteral("edited");
+        if (edit == QLatin1String("root")) {
+            root.setAttribute(QStringLiteral("Label"), edited);
+        } else if (edit == QLatin1String("key")) {
+            QDomElement key
+                = document.elementsByTagName(QStringLiteral("ASMEXT")).item(0).toElement();
+            setChildText(edited, QStringLiteral("VALUE"), key);
+        } else {
+            QDomElement last;
+            for (QDomElement e = root; !e.isNull();) {
+                if (e.hasAttribute(QStringLiteral("Label")))
+                    last = e;
+                // Next in document order: first child, else the next sibling of the nearest
+                // ancestor that has one.
+                QDomElement next = e.firstChildElement();
+                for (QDomElement up = e; next.isNull() && !up.isNull();
+                     up = up.parentNode().toElement())
+                    next = up.nextSiblingElement();
+                e = next;
+            }
+            QVERIFY(last != root);
+            last.setAttribute(QStringLiteral("Label"), edited);
+        }
+        const QList<QByteArray> after = writer.write(root).split('\n');
+
+        QCOMPARE(after.size(), before.size());
+        QList<QByteArray> changed;
+        for (int i = 0; i < after.size(); ++i) {
+            if (after.at(i) != before.at(i))
+                changed.append(after.at(i));
+        }
+        QCOMPARE(changed.size(), 1);
+        QVERIFY2(changed.first().contains(changedLine.toUtf8()), changed.first().constData());
     }
 
     void vanishedDirectoryFailsTheSave()

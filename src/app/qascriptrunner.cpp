@@ -2,6 +2,9 @@
 
 #include "sdk/qainstall.h"
 
+#include <csignal>
+#include <unistd.h>
+
 QAScriptRunner::QAScriptRunner(const QString &programPath, const QString &scriptPath,
                                const QStringList &arguments, QObject *parent)
     : QObject(parent)
@@ -11,6 +14,8 @@ QAScriptRunner::QAScriptRunner(const QString &programPath, const QString &script
     connect(m_process, &QProcess::readyReadStandardOutput, this, [this] { readOutput(false); });
     connect(m_process, &QProcess::readyReadStandardError, this, [this] { readError(false); });
     connect(m_process, &QProcess::finished, this, &QAScriptRunner::processEnded);
+    // A group of its own, so that stopping the script also stops what it started.
+    m_process->setChildProcessModifier([] { ::setpgid(0, 0); });
 }
 
 QAScriptRunner::~QAScriptRunner()
@@ -18,7 +23,7 @@ QAScriptRunner::~QAScriptRunner()
     // The process would otherwise report its end to a runner that is half gone.
     m_process->disconnect(this);
     if (m_process->state() != QProcess::NotRunning) {
-        m_process->kill();
+        kill();
         m_process->waitForFinished();
     }
 }
@@ -42,8 +47,12 @@ bool QAScriptRunner::waitForFinished(int msecs)
 
 void QAScriptRunner::kill()
 {
-    if (isRunning())
-        m_process->kill();
+    if (!isRunning())
+        return;
+    // The script is not reaped yet, so its number still names its group.
+    if (const qint64 pid = m_process->processId(); pid > 0)
+        ::kill(-pid_t(pid), SIGKILL);
+    m_process->kill();
 }
 
 // Takes the complete lines out of a buffer (all of it when flushing), line ends dropped.

@@ -34,7 +34,7 @@ public:
     // Blocks up to msecs (-1: no limit) while still reading the output, so the line signals and
     // finished() come meanwhile. True when the run has ended.
     bool waitForFinished(int msecs = -1);
-    // Stops the script; finished() then reports it as crashed.
+    // Stops the script and what it started; finished() then reports it as crashed.
     void kill();
 
     // The last complete line the script wrote on standard error; null before any.
