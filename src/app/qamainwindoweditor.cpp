@@ -15,6 +15,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     , m_commandLineFile(arguments.value(1))
 {
     m_installTargetDir = QAInstall::targetDir(m_programPath);
+    initDocumentState();
     resize(640, 480);
     setWindowTitle(QString::fromLatin1(productTitle()));
     createActions();

@@ -92,8 +92,10 @@ protected:
 
 private:
     enum class SaveAnswer { Proceed, Stop };
+    enum class ScriptKind { Generator, Export };
 
     // Construction steps
+    void initDocumentState();
     void createActions();
     void createMenus();
     void createToolBars();
@@ -110,9 +112,19 @@ private:
     SaveAnswer askSaveChanges();
     void setFileActionsEnabled(bool enabled);
     void saveOverExisting(const QString &path);
-    void writeSettings();
+    void writeSettings(const QString &recentFile);
     void runGenerator(const QString &documentPath, const QString &directory);
     void runExport(const QString &documentPath, const QString &textPath);
+
+    // Lifecycle helpers
+    bool saveAs(const QString &name);
+    bool saveOverExistingFile(const QString &path);
+    bool writeDocument(const QString &path, int *droppedCharacters);
+    QDomElement readAcceptedRoot(const QString &path, QDomDocument &document);
+    void rejectLoad();
+    void failLoad();
+    QString currentTargetDirectory() const;
+    void removeTarget(const QZynId *entry);
 
     QString m_programPath;
     QString m_commandLineFile;
