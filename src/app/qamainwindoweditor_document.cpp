@@ -490,8 +490,6 @@ QAMainWindowEditor::SaveAnswer QAMainWindowEditor::askSaveChanges()
     return SaveAnswer::Stop;
 }
 
-void QAMainWindowEditor::setFileActionsEnabled(bool) { }
-
 void QAMainWindowEditor::saveOverExisting(const QString &path)
 {
     saveOverExistingFile(path);
@@ -531,14 +529,14 @@ void QAMainWindowEditor::writeSettings(const QString &recentFile)
     if (!m_settings)
         return;
     const QList<int> sizes = m_editor->verticalSplitter()->sizes();
-    m_settings->setValue(QStringLiteral("/Corvin/zyneditor/width"), width());
-    m_settings->setValue(QStringLiteral("/Corvin/zyneditor/height"), height());
-    m_settings->setValue(QStringLiteral("/Corvin/zyneditor/splitter2"), sizes.value(0));
-    m_settings->setValue(QStringLiteral("/Corvin/zyneditor/splitter22"), sizes.value(1));
-    m_settings->setValue(QStringLiteral("/Corvin/zyneditor/helpBrowser"),
-                         m_editor->help().getCommand());
-    m_settings->setValue(QStringLiteral("/Corvin/zyneditor/recentFile"), recentFile);
+    m_settings->setValue(QLatin1String(WidthKey), width());
+    m_settings->setValue(QLatin1String(HeightKey), height());
+    m_settings->setValue(QLatin1String(DocSplitterKey), sizes.value(0));
+    m_settings->setValue(QLatin1String(PaneSplitterKey), sizes.value(1));
+    m_settings->setValue(QLatin1String(HelpBrowserKey), m_editor->help().getCommand());
+    m_settings->setValue(QLatin1String(RecentFileKey), recentFile);
     m_settings->sync();
 }
+
 void QAMainWindowEditor::runGenerator(const QString &, const QString &) { }
 void QAMainWindowEditor::runExport(const QString &, const QString &) { }

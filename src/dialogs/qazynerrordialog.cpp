@@ -1,0 +1,58 @@
+#include "dialogs/qazynerrordialog.h"
+
+#include "app/productflavour.h"
+#include "sdk/getpix.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QAZynErrorDialog::QAZynErrorDialog(const QString &message, QWidget *parent, const QString &name)
+    : QDialog(parent)
+{
+    qWarning("ZYN error : %s", message.toLatin1().constData());
+
+    setObjectName(name);
+    setModal(true);
+    setWindowTitle(tr("Error ") + QString::fromLatin1(productTitle()));
+    setWindowIcon(GETPIX(windowIconName(), builtinImage(windowIconName())));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(127, 127, 127));
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addSpacing(5);
+
+    // Keeps the dialog wide enough for script output lines.
+    auto *widthRow = new QHBoxLayout;
+    widthRow->addSpacing(600);
+    layout->addLayout(widthRow);
+
+    auto *textRow = new QHBoxLayout;
+    textRow->addSpacing(10);
+    m_messageView = new QPlainTextEdit(this);
+    m_messageView->setObjectName(QStringLiteral("message"));
+    m_messageView->setReadOnly(true);
+    m_messageView->setPlainText(message);
+    textRow->addWidget(m_messageView);
+    textRow->addSpacing(10);
+    layout->addLayout(textRow);
+    layout->addSpacing(10);
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    auto *ok = new QPushButton(tr("&OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    buttonRow->addWidget(ok);
+    buttonRow->addStretch();
+    layout->addLayout(buttonRow);
+    layout->addSpacing(5);
+
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
