@@ -33,6 +33,14 @@ private:
         return writer.write(root);
     }
 
+    static int nodeCount(const QDomNode &node)
+    {
+        int count = 1;
+        for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+            count += nodeCount(child);
+        return count;
+    }
+
 private Q_SLOTS:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup() { m_env.reset(); }
@@ -82,6 +90,30 @@ private Q_SLOTS:
             = resave("<ZYN b=\"2\" a=\"1\"><X q=\"1\" p=\"2\"><![CDATA[x]]></X><Y/></ZYN>", first);
         QDomDocument second;
         QCOMPARE(resave(once, second), once);
+    }
+
+    void resavesTheShippedDocumentsStably_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QString xml = TestEnvironment::stagedTree() + QStringLiteral("/targets/xml/");
+        for (const char *name :
+             { "templatec.xdp", "templatea.xdp", "templatej2se.xdp", "templatej2me.xdp" })
+            QTest::newRow(name) << xml + QLatin1String(name);
+        QTest::newRow("sample") << QStringLiteral(ZYN_SOURCE_DIR "/samples/gcc-linux.xdp");
+    }
+    void resavesTheShippedDocumentsStably()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray original = file.readAll();
+        QDomDocument first;
+        const QByteArray once = resave(original, first);
+        QVERIFY(QAZynWriter::isWellFormed(once));
+        QDomDocument second;
+        QCOMPARE(resave(once, second), once);
+        QVERIFY(nodeCount(first) > 100);
+        QCOMPARE(nodeCount(second), nodeCount(first));
     }
 
     void newAttributesFollowTheReadOnes()
