@@ -13,6 +13,7 @@
 
 class QAction;
 class QAZYNVersion;
+class QAScriptRunner;
 class QAZynEditor;
 class QAzynPrefDialog;
 class QComboBox;
@@ -111,6 +112,7 @@ private:
     void createToolBars();
     void createCentralArea();
     void createFindBar();
+    void createVersionChecker();
     void openStartupDocument();
     void restoreGeometry();
     void createPreferences();
@@ -141,6 +143,8 @@ private:
     void failLoad();
     QString currentTargetDirectory() const;
     void removeTarget(const QZynId *entry);
+    void startScript(ScriptKind kind, const QString &documentPath, const QString &lastArgument);
+    void finishScript(QAScriptRunner *runner, ScriptKind kind);
 
     QString m_programPath;
     QString m_commandLineFile;
@@ -151,7 +155,7 @@ private:
     QString m_currentFilePath;
     QString m_lastChosenPath;
     QDomElement m_rootElement;
-    QPointer<QProcess> m_runningProcess;
+    QPointer<QAScriptRunner> m_runningProcess;
     QString m_errorText;
     std::vector<std::unique_ptr<QZynId>> m_targets;
     const QZynId *m_currentTarget = nullptr;

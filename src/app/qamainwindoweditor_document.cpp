@@ -3,6 +3,10 @@
 
 #include "app/productflavour.h"
 #include "app/qadialogseam.h"
+#include "app/qascriptrunner.h"
+#include "dialogs/qanewzyndlg.h"
+#include "dialogs/qazynerrordialog.h"
+#include "dialogs/qazynversion.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditornode.h"
 #include "document/qazyneditortree.h"
@@ -15,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSaveFile>
 #include <QSettings>
 #include <QSplitter>
@@ -79,7 +82,17 @@ void QAMainWindowEditor::initDocumentState()
     m_templateDir = m_generateIn + QDir::separator() + QStringLiteral("xml");
 }
 
-void QAMainWindowEditor::fileNew() { }
+void QAMainWindowEditor::fileNew()
+{
+    if (askSaveChanges() != SaveAnswer::Proceed)
+        return;
+    QANewZynDlg dialog(this, QStringLiteral("New ZYN Dialog"));
+    if (QADialogSeam::instance().exec(&dialog) != QDialog::Accepted
+        || dialog.templateName().isEmpty())
+        return;
+    m_lastChosenPath = m_templateDir + QDir::separator() + dialog.templateName();
+    loadFile(m_lastChosenPath, true);
+}
 
 void QAMainWindowEditor::fileOpen()
 {
@@ -182,9 +195,23 @@ void QAMainWindowEditor::fileGenerateAs()
         runGenerator(m_currentFilePath, m_generateIn);
 }
 
-void QAMainWindowEditor::getStderr() { }
-void QAMainWindowEditor::zynFilesGenerated() { }
-void QAMainWindowEditor::zynFileExported() { }
+void QAMainWindowEditor::getStderr()
+{
+    if (m_runningProcess && !m_runningProcess->lastErrorLine().isNull())
+        m_errorText = m_runningProcess->lastErrorLine() + QLatin1Char('\n');
+}
+
+void QAMainWindowEditor::zynFilesGenerated()
+{
+    if (m_runningProcess && m_runningProcess->hasFinished())
+        finishScript(m_runningProcess, ScriptKind::Generator);
+}
+
+void QAMainWindowEditor::zynFileExported()
+{
+    if (m_runningProcess && m_runningProcess->hasFinished())
+        finishScript(m_runningProcess, ScriptKind::Export);
+}
 
 void QAMainWindowEditor::loadFile(const QString &path, bool asNew)
 {
@@ -242,10 +269,44 @@ void QAMainWindowEditor::loadFile(const QString &path, bool asNew)
 // older version if the user wants; a null element once the user was told why not.
 QDomElement QAMainWindowEditor::readAcceptedRoot(const QString &path, QDomDocument &document)
 {
-    const QDomElement root = QAXmlEditor::readRootElement(path, document);
-    if (root.isNull() || root.tagName() != Zyn::Tag::Root)
-        return QDomElement();
-    return root;
+    QADialogSeam &dialogs = QADialogSeam::instance();
+    for (;;) {
+        const QDomElement root = QAXmlEditor::readRootElement(path, document);
+        if (root.isNull())
+            return QDomElement();
+        const QString version = root.attribute(Zyn::Attr::Version);
+        switch (m_versionChecker->checkVersion(version)) {
+        case QAZYNVersion::VersionOutdated: {
+            const int answer = dialogs.choice(
+                this, QMessageBox::Warning, caption(),
+                tr("This xdp file does not correspond to the current version. It requires an "
+                   "update to be edited."),
+                { tr("Update"), tr("Don't edit") }, 0);
+            if (answer != 0)
+                return QDomElement();
+            if (!m_versionChecker->updateFile(path, version)) {
+                dialogs.message(this, QMessageBox::Critical, caption(),
+                                tr("Error updating ZYN file, cancel load"));
+                return QDomElement();
+            }
+            continue; // the converted file is read and classified again
+        }
+        case QAZYNVersion::VersionUnknown:
+            dialogs.message(this, QMessageBox::Critical, caption(),
+                            tr("Unknown version for ZYN file, can't edit"));
+            return QDomElement();
+        case QAZYNVersion::VersionNewer:
+            dialogs.message(this, QMessageBox::Critical, caption(),
+                            tr("ZYN file is newer than editor, please update your editor"));
+            return QDomElement();
+        case QAZYNVersion::VersionCurrent:
+            break;
+        }
+        // What the tree could not be built from is refused here, before the open document goes.
+        if (root.tagName() != Zyn::Tag::Root)
+            return QDomElement();
+        return root;
+    }
 }
 
 // A refused file: the open document, if any, stays as it was.
@@ -538,5 +599,88 @@ void QAMainWindowEditor::writeSettings(const QString &recentFile)
     m_settings->sync();
 }
 
-void QAMainWindowEditor::runGenerator(const QString &, const QString &) { }
-void QAMainWindowEditor::runExport(const QString &, const QString &) { }
+void QAMainWindowEditor::runGenerator(const QString &documentPath, const QString &directory)
+{
+    startScript(ScriptKind::Generator, documentPath, directory);
+}
+
+void QAMainWindowEditor::runExport(const QString &documentPath, const QString &textPath)
+{
+    startScript(ScriptKind::Export, documentPath, textPath);
+}
+
+namespace {
+
+struct ScriptTexts
+{
+    const char *script;
+    const char *startFailure;
+    const char *success;
+    const char *failure;
+};
+
+const ScriptTexts GeneratorTexts = {
+    "zyngen.pl",
+    QT_TRANSLATE_NOOP("QAMainWindowEditor", "ERROR: cannot generate all the Moravel files."),
+    QT_TRANSLATE_NOOP("QAMainWindowEditor", "ZYN Files saved."),
+    QT_TRANSLATE_NOOP("QAMainWindowEditor", "ERROR during saving file."),
+};
+
+const ScriptTexts ExportTexts = {
+    "zynprint.pl",
+    QT_TRANSLATE_NOOP("QAMainWindowEditor", "ERROR: cannot export this Moravel (xdp) file."),
+    QT_TRANSLATE_NOOP("QAMainWindowEditor", "xdp file exported."),
+    QT_TRANSLATE_NOOP("QAMainWindowEditor", "ERROR during export file."),
+};
+
+} // namespace
+
+// Each run has a runner of its own; whatever another run does meanwhile, a run's end reports on
+// that run only.
+void QAMainWindowEditor::startScript(ScriptKind kind, const QString &documentPath,
+                                     const QString &lastArgument)
+{
+    const ScriptTexts &texts = kind == ScriptKind::Generator ? GeneratorTexts : ExportTexts;
+    auto *runner = new QAScriptRunner(
+        m_programPath, QAInstall::scriptPath(m_programPath, QLatin1String(texts.script)),
+        { documentPath, lastArgument }, this);
+    m_runningProcess = runner;
+    connect(runner, &QAScriptRunner::standardErrorLine, this, [this, runner] {
+        if (runner == m_runningProcess)
+            getStderr();
+    });
+    connect(runner, &QAScriptRunner::finished, this,
+            [this, runner, kind] { finishScript(runner, kind); });
+    statusBar()->showMessage(tr("Generate ZYN..."));
+
+    if (!runner->start()) {
+        // The interpreter, its option, the script and the document, as they are.
+        const QString command = runner->command().mid(0, 4).join(QString());
+        QAZynErrorDialog dialog(command + QStringLiteral("\nUnable to run command"), this);
+        QADialogSeam::instance().exec(&dialog);
+        m_runningProcess = nullptr;
+        runner->deleteLater();
+        statusBar()->showMessage(tr(texts.startFailure), ResultDuration);
+    }
+}
+
+void QAMainWindowEditor::finishScript(QAScriptRunner *runner, ScriptKind kind)
+{
+    const ScriptTexts &texts = kind == ScriptKind::Generator ? GeneratorTexts : ExportTexts;
+    if (runner == m_runningProcess)
+        m_runningProcess = nullptr;
+    runner->deleteLater();
+    // A crashed or killed script leaves "Generate ZYN..." showing.
+    if (runner->crashed())
+        return;
+    if (runner->exitCode() != 0) {
+        // The run's own last line: the error text of another run would mislead.
+        const QString lastLine = runner->lastErrorLine();
+        QAZynErrorDialog dialog(lastLine.isNull() ? QString() : lastLine + QLatin1Char('\n'), this);
+        QADialogSeam::instance().exec(&dialog);
+        statusBar()->showMessage(tr(texts.failure), ResultDuration);
+    } else {
+        statusBar()->showMessage(tr(texts.success), ResultDuration);
+        updateCaption();
+    }
+}
