@@ -9,8 +9,8 @@
 // and CDATA nodes at its start make up the text together.
 QString childText(const QString &name, const QDomNode &node, int depth = 1);
 
-// Writes that text into its first text node (dropping the adjacent ones), adding a text node when
-// the child has none; a missing child is left missing.
+// Writes that text into its first text node (dropping the adjacent ones), adding a text node in
+// front when the child does not start with one; a missing child is left missing.
 void setChildText(const QString &value, const QString &name, const QDomNode &node, int depth = 1);
 
 // The document that owns a node, found by climbing its parents; null when it has none.
