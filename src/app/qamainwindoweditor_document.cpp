@@ -183,6 +183,9 @@ bool QAMainWindowEditor::saveAs(const QString &name)
 
 void QAMainWindowEditor::fileGenerateAs()
 {
+    // A protected document (a template) gets a name of its own before anything is written.
+    if (isReadOnly(m_rootElement) && !saveAs(QString()))
+        return;
     QString directory = QADialogSeam::instance().existingDirectory(
         this, QStringLiteral("Generate ZYN dialog"), tr("Generate ZYN In"), m_generateIn);
     if (directory.endsWith(QDir::separator()) || directory.endsWith(QLatin1Char('/')))
@@ -333,7 +336,7 @@ void QAMainWindowEditor::failLoad()
 
 bool QAMainWindowEditor::saveFile(const QString &path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || m_rootElement.isNull())
         return false;
     if (!canBeWritten(path)) {
         QADialogSeam::instance().message(
