@@ -64,6 +64,21 @@ bool canBeRead(const QString &path)
     return file.open(QIODevice::ReadOnly);
 }
 
+// Replaces the file at path with bytes, or leaves it as it was.
+bool commitFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // QSaveFile::commit() misses an error of the last flush (a full disk) and would put the
+    // truncated file in place: flush first and give up on failure.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
 bool isReadOnly(const QDomElement &root)
 {
     return root.attribute(Zyn::Attr::ReadOnly) == Zyn::Value::Yes;
@@ -415,10 +430,7 @@ bool QAMainWindowEditor::writeDocument(const QString &path, int *droppedCharacte
 
     QAZynWriter writer(&m_editor->attributeOrder());
     const QByteArray bytes = writer.write(m_rootElement);
-    QSaveFile file(path);
-    const bool written = QAZynWriter::isWellFormed(bytes) && file.open(QIODevice::WriteOnly)
-        && file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
+    if (!QAZynWriter::isWellFormed(bytes) || !commitFile(path, bytes)) {
         for (const Saved &attribute : previous) {
             if (attribute.present)
                 m_rootElement.setAttribute(attribute.name, attribute.value);
