@@ -188,6 +188,50 @@ private Q_SLOTS:
         QVERIFY(!f->fileActionsEnabled());
     }
 
+    void versionScriptDecides_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("boxes");
+
+        const QString outdated = QStringLiteral("choice");
+        QTest::newRow("newer than the editor")
+            << "v2010.xdp" << QStringList()
+            << QStringList { "ZYN file is newer than editor, please update your editor" };
+        QTest::newRow("failed update asks again")
+            << "v2008.xdp" << QStringList { "0", "1" } << QStringList { outdated, outdated };
+    }
+    void versionScriptDecides()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, boxes);
+
+        // A script that knows a version newer than the editor's and cannot convert anything.
+        f->replaceScript(
+            QStringLiteral("zynver.pl"),
+            "if ($ARGV[0] eq '-list') { print qq(V2008\\nV2009\\nV2010\\n); exit 0; }\n"
+            "print STDERR qq(cannot convert\\n); exit 1;\n");
+        const QString path = f->fixture(fixture);
+        const QByteArray before = LifecycleFixture::readFile(path);
+        for (const QString &answer : answers)
+            f->dialogs().answer(answer.toInt());
+        QAMainWindowEditor &w = f->window();
+        w.loadFile(path, false);
+
+        QStringList asked;
+        for (const auto &q : f->dialogs().questions()) {
+            if (q.kind != QLatin1String("exec"))
+                asked << (q.kind == QLatin1String("choice") ? q.kind : q.text);
+        }
+        QCOMPARE(asked, boxes);
+        // The failed conversion is shown as well.
+        QCOMPARE(f->asked(QStringLiteral("exec")).size(), answers.isEmpty() ? 0 : 1);
+        QCOMPARE(f->statusText(), QStringLiteral("ERROR: cannot load the file."));
+        QVERIFY(!f->fileActionsEnabled());
+        QCOMPARE(LifecycleFixture::readFile(path), before);
+    }
+
     void missingGenerateInFallsBackToTheDefault()
     {
         QAMainWindowEditor &w = f->window();
