@@ -66,6 +66,7 @@ QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
     const QString title = tr("Comment for \"%1\" node ").arg(documentLabel(element));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
     comment.edit->setObjectName(QStringLiteral("comment"));
+    comment.title->setObjectName(QStringLiteral("commentTitle"));
     comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
 
     connect(comment.edit, &QPlainTextEdit::textChanged, this, &QAChoiceViewer::saveComment);

@@ -72,6 +72,7 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
                               .arg(QCoreApplication::translate("XDP Labels", label.constData()));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
     comment.edit->setObjectName(QStringLiteral("comment"));
+    comment.title->setObjectName(QStringLiteral("commentTitle"));
     comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
 
     connect(textEdit, &QPlainTextEdit::textChanged, this, &QAFctViewer::saveText);

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QVBoxLayout>
 
 QAItemViewer::QAItemViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser)
@@ -47,6 +48,7 @@ QAItemViewer::QAItemViewer(const QDomElement &element, QWidget *parent, QAZynDoc
                               .arg(QCoreApplication::translate("XDP Labels", label.constData()));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
     comment.edit->setObjectName(QStringLiteral("comment"));
+    comment.title->setObjectName(QStringLiteral("commentTitle"));
     comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
     layout->addStretch();
 
