@@ -27,7 +27,8 @@ private:
                    "<CHOICEDATA Sensitive='1'>A</CHOICEDATA>"
                    "<CHOICEDATA Sensitive='0'>B</CHOICEDATA>"
                    "<ONGLET Label='Code Tab'><VALUEFCTC id='f1' Doc='F1'><PROTO>p1</PROTO>"
-                   "<VALUE>v1</VALUE><TAIL>t1</TAIL><COMMENT>f1 comment</COMMENT></VALUEFCTC>"
+                   "<VALUE><![CDATA[v1]]></VALUE><TAIL>t1</TAIL><COMMENT>f1 "
+                   "comment</COMMENT></VALUEFCTC>"
                    "</ONGLET>"
                    "<ONGLET Label='Ada Tab'><VALUEFCTADA id='ada' Doc='ADA'><PROTO/><VALUE/>"
                    "<TAIL/><COMMENT>ada comment</COMMENT></VALUEFCTADA></ONGLET>"
@@ -100,6 +101,9 @@ private:
             tabs->setCurrentIndex(index);
             QTest::mouseClick(tabs->currentWidget()->findChild<QPlainTextEdit *>()->viewport(),
                               Qt::LeftButton);
+        } else if (verb == QLatin1String("beside")) {
+            tabs->setCurrentIndex(index);
+            QTest::mouseClick(tabs->currentWidget()->findChild<QLabel *>("proto"), Qt::LeftButton);
         } else if (verb == QLatin1String("toggle")) {
             tabs->currentWidget()->findChild<QCheckBox *>()->click();
         } else if (verb == QLatin1String("shownode")) {
@@ -163,6 +167,12 @@ private Q_SLOTS:
             << "node";
         QTest::newRow("click into a code tab moves the comment to its function")
             << standard("A") << QStringList { "click:0" } << 0 << true << "A" << false
+            << "Comment for \"Code Tab\" item "
+            << "f1 comment"
+            << "F1"
+            << "f1";
+        QTest::newRow("press beside a code tab's text moves the comment to its function")
+            << standard("A") << QStringList { "beside:0" } << 0 << true << "A" << false
             << "Comment for \"Code Tab\" item "
             << "f1 comment"
             << "F1"
@@ -242,8 +252,8 @@ private Q_SLOTS:
         QCOMPARE(pane.findChild<QTabWidget *>("tabs")->isEnabled(), tabsEnabled);
         QCOMPARE(element.firstChildElement("CHOICE").attribute("Value"), value);
         QCOMPARE(pane.isModified(), modified);
-        QCOMPARE(pane.findChild<QLabel *>("commentTitle")->text(), title);
-        auto *box = pane.findChild<QPlainTextEdit *>("comment");
+        QCOMPARE(pane.findChild<QLabel *>("commentLabel")->text(), title);
+        auto *box = pane.findChild<QPlainTextEdit *>("commentEdit");
         QCOMPARE(box->toPlainText(), comment);
         QCOMPARE(browser.shownAnchor(), anchor);
 

@@ -83,7 +83,7 @@ private Q_SLOTS:
 
         QCOMPARE(pane.findChild<QLabel *>("proto")->text(), id + " proto");
         QCOMPARE(pane.findChild<QLabel *>("tail")->text(), id + " tail");
-        auto *body = pane.findChild<QAZynTextEdit *>("body");
+        auto *body = pane.findChild<QAZynTextEdit *>("textEdit");
         QCOMPARE(body->toPlainText(), id + " body");
         // The first body line is line 4 of the generated function.
         QCOMPARE(body->lineOffset(), 3);
@@ -99,14 +99,25 @@ private Q_SLOTS:
         QVERIFY(pane.isModified());
     }
 
+    void functionPaneRewritesTheBodyAtEveryKeystroke_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("text body") << "<VALUE>c body</VALUE>";
+        // Documents keep code in CDATA sections.
+        QTest::newRow("CDATA body") << "<VALUE><![CDATA[c body]]></VALUE>";
+    }
     void functionPaneRewritesTheBodyAtEveryKeystroke()
     {
+        QFETCH(QString, value);
         QDomDocument document;
-        const QDomElement element = parseFixture(document, functionXml(function("VALUEFCT", "c")));
+        const QDomElement element = parseFixture(
+            document,
+            functionXml("<VALUEFCT><PROTO>p</PROTO>" + value + "<TAIL>t</TAIL></VALUEFCT>"));
         const QDomElement target = element.firstChildElement("VALUEFCT");
         QAZynDocBrowser browser;
         QAFctViewer pane(element, nullptr, &browser);
-        auto *body = pane.findChild<QAZynTextEdit *>("body");
+        auto *body = pane.findChild<QAZynTextEdit *>("textEdit");
+        QCOMPARE(body->toPlainText(), QStringLiteral("c body"));
         QStringList writes;
         connect(body, &QPlainTextEdit::textChanged, this,
                 [&] { writes << childText("VALUE", target); });
@@ -136,9 +147,9 @@ private Q_SLOTS:
         auto *proto = pane.findChild<QLabel *>("proto");
         QCOMPARE(proto->textFormat(), Qt::PlainText);
         QCOMPARE(proto->text(), QStringLiteral("<b>int f()</b> {"));
-        auto *comment = pane.findChild<QPlainTextEdit *>("comment");
+        auto *comment = pane.findChild<QPlainTextEdit *>("commentEdit");
         QCOMPARE(comment->toPlainText(), QStringLiteral("fct comment"));
-        auto *title = pane.findChild<QLabel *>("commentTitle");
+        auto *title = pane.findChild<QLabel *>("commentLabel");
         QCOMPARE(title->buddy(), comment);
         QCOMPARE(title->text(), QStringLiteral("Comment for \"Open\" node "));
 
@@ -173,8 +184,8 @@ private Q_SLOTS:
         QDomDocument document;
         QAZynDocBrowser browser;
         QAFctViewer pane(parseFixture(document, xml), nullptr, &browser);
-        QCOMPARE(pane.findChild<QAZynTextEdit *>("body")->isReadOnly(), bodyReadOnly);
-        QCOMPARE(pane.findChild<QPlainTextEdit *>("comment")->isReadOnly(), commentReadOnly);
+        QCOMPARE(pane.findChild<QAZynTextEdit *>("textEdit")->isReadOnly(), bodyReadOnly);
+        QCOMPARE(pane.findChild<QPlainTextEdit *>("commentEdit")->isReadOnly(), commentReadOnly);
         QVERIFY(!pane.isModified());
     }
 
@@ -237,8 +248,8 @@ private Q_SLOTS:
         fields.at(0)->setFocus();
         QCOMPARE(QApplication::focusWidget(), fields.at(0));
         pane.showNode();
-        auto *comment = pane.findChild<QPlainTextEdit *>("comment");
-        QLabel *title = pane.findChild<QLabel *>("commentTitle");
+        auto *comment = pane.findChild<QPlainTextEdit *>("commentEdit");
+        QLabel *title = pane.findChild<QLabel *>("commentLabel");
         QCOMPARE(title->text(), QStringLiteral("Comment for \"Data Types\" node:"));
         QCOMPARE(comment->toPlainText(), QStringLiteral("node comment"));
         QCOMPARE(browser.shownAnchor(), QStringLiteral("NODE"));
@@ -280,9 +291,9 @@ private Q_SLOTS:
 
         QCOMPARE(b3.attribute("Value"), QStringLiteral("1"));
         QVERIFY(pane.isModified());
-        QCOMPARE(pane.findChild<QLabel *>("commentTitle")->text(),
+        QCOMPARE(pane.findChild<QLabel *>("commentLabel")->text(),
                  QStringLiteral("Comment for \"B3\" item:"));
-        QCOMPARE(pane.findChild<QPlainTextEdit *>("comment")->toPlainText(),
+        QCOMPARE(pane.findChild<QPlainTextEdit *>("commentEdit")->toPlainText(),
                  QStringLiteral("b3 comment"));
         QCOMPARE(browser.shownAnchor(), QStringLiteral("M3"));
     }
@@ -296,7 +307,7 @@ private Q_SLOTS:
             "</ITEM></ITEM_PAGE>");
         QAZynDocBrowser browser;
         QAItemViewer pane(element, nullptr, &browser);
-        auto *comment = pane.findChild<QPlainTextEdit *>("comment");
+        auto *comment = pane.findChild<QPlainTextEdit *>("commentEdit");
         QVERIFY(!comment->isReadOnly());
         pane.findChild<QCheckBox *>()->click();
         QVERIFY(comment->isReadOnly());

@@ -65,8 +65,8 @@ QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
     //: used to display title on comment window, %1 is the subject of the comment
     const QString title = tr("Comment for \"%1\" node ").arg(documentLabel(element));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
-    comment.edit->setObjectName(QStringLiteral("comment"));
-    comment.title->setObjectName(QStringLiteral("commentTitle"));
+    comment.edit->setObjectName(QStringLiteral("commentEdit"));
+    comment.title->setObjectName(QStringLiteral("commentLabel"));
     comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
 
     connect(comment.edit, &QPlainTextEdit::textChanged, this, &QAChoiceViewer::saveComment);

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+// Not selectable: a press on the fixed lines belongs to the tab, which reports the function.
 static QLabel *fixedTextLabel(const QString &text, const QString &name, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 
@@ -27,7 +27,7 @@ QAFctOnglet::QAFctOnglet(const QDomElement &function, QWidget *parent)
         fixedTextLabel(childText(Zyn::Tag::Proto, element, 1), QStringLiteral("proto"), this));
     layout->addSpacing(5);
     textEdit = new QATextEdit(this);
-    textEdit->setObjectName(QStringLiteral("body"));
+    textEdit->setObjectName(QStringLiteral("textEdit"));
     textEdit->setPlainText(childText(Zyn::Tag::ValueText, element, 1));
     // A body with nowhere to go would silently drop what the user types.
     textEdit->setReadOnly(element.firstChildElement(Zyn::Tag::ValueText).isNull());

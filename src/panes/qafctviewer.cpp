@@ -57,7 +57,7 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     boxLayout->addWidget(
         fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box));
     textEdit = new QAZynTextEdit(box, BodyLineOffset);
-    textEdit->setObjectName(QStringLiteral("body"));
+    textEdit->setObjectName(QStringLiteral("textEdit"));
     textEdit->setPlainText(childText(Zyn::Tag::ValueText, function, 1));
     // A body with nowhere to go would silently drop what the user types.
     textEdit->setReadOnly(function.firstChildElement(Zyn::Tag::ValueText).isNull());
@@ -71,8 +71,8 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     const QString title = tr("Comment for \"%1\" node ")
                               .arg(QCoreApplication::translate("XDP Labels", label.constData()));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
-    comment.edit->setObjectName(QStringLiteral("comment"));
-    comment.title->setObjectName(QStringLiteral("commentTitle"));
+    comment.edit->setObjectName(QStringLiteral("commentEdit"));
+    comment.title->setObjectName(QStringLiteral("commentLabel"));
     comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
 
     connect(textEdit, &QPlainTextEdit::textChanged, this, &QAFctViewer::saveText);

@@ -47,8 +47,8 @@ QAItemViewer::QAItemViewer(const QDomElement &element, QWidget *parent, QAZynDoc
     const QString title = tr("Comment for \"%1\" node:")
                               .arg(QCoreApplication::translate("XDP Labels", label.constData()));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
-    comment.edit->setObjectName(QStringLiteral("comment"));
-    comment.title->setObjectName(QStringLiteral("commentTitle"));
+    comment.edit->setObjectName(QStringLiteral("commentEdit"));
+    comment.title->setObjectName(QStringLiteral("commentLabel"));
     comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
     layout->addStretch();
 
