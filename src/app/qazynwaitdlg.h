@@ -5,8 +5,8 @@
 class QLabel;
 class QPushButton;
 
-// A modeless window asking the user to wait while a script runs, optionally with Cancel. The
-// owner shows, hides and deletes it; it never closes itself.
+// A modeless "please wait" window shown while an external script runs, optionally with a Cancel
+// button. Its owner shows, hides and deletes it; it never closes itself.
 class QAZynWaitDlg : public QDialog
 {
     Q_OBJECT
@@ -16,8 +16,12 @@ public:
                  QWidget *parent = nullptr, const QString &name = QString());
 
     QLabel *messageLabel() const { return m_messageLabel; }
-    // Null when the dialog has no Cancel button.
+    // Null when the dialog was built without Cancel.
     QPushButton *cancelButton() const { return m_cancelButton; }
+
+    // Escape and the window's close button stand for Cancel, and do nothing without one: the
+    // script goes on, so the window must stay until its owner removes it.
+    void reject() override;
 
 Q_SIGNALS:
     void canceled();
