@@ -17,6 +17,9 @@ public:
     // Brings the pane back to its node: documentation anchor, comment box.
     virtual void showNode() = 0;
 
+    // Commits an in-place edit still open in the pane (before a save or a selection change).
+    virtual void acceptOpenEdit() { }
+
 private:
     bool m_modified = false;
 };
