@@ -8,13 +8,15 @@
 #include "panes/qaisvieweritem.h"
 #include "panes/qatextedit.h"
 
+#include <QApplication>
+#include <QBasicTimer>
 #include <QBoxLayout>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimerEvent>
 #include <QTreeWidget>
 
 using namespace Zyn;
@@ -126,6 +128,8 @@ public:
 
     void openEditor(QTreeWidgetItem *item, int column)
     {
+        // The value edit of a double click replaces the rename its first click left waiting.
+        m_clickRename.stop();
         const QScopedValueRollback<bool> opening(m_opening, true);
         editItem(item, column);
     }
@@ -138,11 +142,13 @@ protected:
         auto *row = dynamic_cast<QAIsViewerItem *>(itemFromIndex(index));
         switch (trigger) {
         case SelectedClicked:
-            // The view waits out a possible double click and then asks again with
-            // AllEditTriggers.
+            // A click on the current row renames once it is clear that no double click
+            // follows. Qt's own wait for it would refuse the double click's value edit.
             if (!row || !row->renameEnabled(index.column()))
                 return false;
-            return QTreeWidget::edit(index, trigger, event);
+            m_clickIndex = index;
+            m_clickRename.start(QApplication::doubleClickInterval(), this);
+            return true;
         case AllEditTriggers:
             if (!row)
                 return false;
@@ -153,8 +159,24 @@ protected:
         }
     }
 
+    void timerEvent(QTimerEvent *event) override
+    {
+        if (event->timerId() != m_clickRename.timerId()) {
+            QTreeWidget::timerEvent(event);
+            return;
+        }
+        m_clickRename.stop();
+        // Another click may have moved on meanwhile.
+        if (m_clickIndex.isValid() && m_clickIndex == currentIndex()) {
+            if (auto *row = dynamic_cast<QAIsViewerItem *>(itemFromIndex(m_clickIndex)))
+                row->startRename(m_clickIndex.column());
+        }
+    }
+
 private:
     bool m_opening = false;
+    QBasicTimer m_clickRename;
+    QPersistentModelIndex m_clickIndex;
 };
 
 static QString translatedLabel(const QDomElement &element)
