@@ -263,6 +263,28 @@ private Q_SLOTS:
             QCOMPARE(row(index)->renameColumn(), column);
             QVERIFY(!button("removeButton")->isEnabled());
         }
+        // What the editor area does before a save: harmless when nothing is open.
+        const QString before
+            = QAIsKeys::keyName(row(index)->element()) + QAIsKeys::keyValue(row(index)->element());
+        m_pane->acceptOpenEdit();
+        QVERIFY(!m_pane->renameDelegate()->isEditing());
+        QVERIFY(buttonsEnabled());
+        QCOMPARE(QAIsKeys::keyName(row(index)->element())
+                     + QAIsKeys::keyValue(row(index)->element()),
+                 before);
+    }
+
+    void closingThePaneDuringAnEdit()
+    {
+        open();
+        select(2);
+        list()->edit(list()->model()->index(2, 1));
+        QVERIFY(openEditor());
+        QTest::keyClicks(openEditor(), "typed");
+        delete m_pane;
+        m_pane = nullptr;
+        QCoreApplication::processEvents();
+        QCOMPARE(QAIsKeys::keys(container()).size(), 3);
     }
 
     void inPlaceEdit_data()
