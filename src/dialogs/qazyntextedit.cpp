@@ -1,8 +1,101 @@
 #include "dialogs/qazyntextedit.h"
 
+#include "app/qadialogseam.h"
+#include "dialogs/qazynfinddialog.h"
+#include "sdk/getpix.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTextBlock>
+
+#include <memory>
+
 QAZynTextEdit::QAZynTextEdit(QWidget *parent, int lineOffset, const QString &name)
     : QPlainTextEdit(parent)
     , m_lineOffset(lineOffset)
 {
     setObjectName(name);
+}
+
+QMenu *QAZynTextEdit::createPopupMenu(const QPoint &position)
+{
+    QMenu *menu = createStandardContextMenu(position);
+    const QIcon findIcon(
+        GETPIX(QStringLiteral("find_xpm"), builtinImage(QStringLiteral("find_xpm"))));
+    menu->addSeparator();
+    menu->addAction(findIcon, tr("Find..."), this, &QAZynTextEdit::findDialog);
+    menu->addAction(findIcon, tr("Find next occurence"), this, &QAZynTextEdit::findDialogSearch);
+    menu->addSeparator();
+    menu->addAction(tr("go to"), this, &QAZynTextEdit::gotoDialog);
+    return menu;
+}
+
+void QAZynTextEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::unique_ptr<QMenu> menu(createPopupMenu(event->pos()));
+    menu->exec(event->globalPos());
+}
+
+void QAZynTextEdit::findDialog()
+{
+    if (!m_findDialog) {
+        m_findDialog = new QAzynFindDialog(this, QStringLiteral("freeTextFind"), true);
+        connect(m_findDialog, &QAzynFindDialog::search, this, &QAZynTextEdit::findInText);
+    }
+    // Not a question: the dialog stays up while the user searches through it.
+    m_findDialog->show();
+    m_findDialog->raise();
+    m_findDialog->activateWindow();
+}
+
+void QAZynTextEdit::findDialogSearch()
+{
+    QASearchRequest request;
+    const QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        request.pattern = cursor.selectedText();
+    else if (m_findDialog)
+        request = m_findDialog->searchRequest();
+    findInText(request);
+}
+
+void QAZynTextEdit::findInText(const QASearchRequest &request)
+{
+    // Starting one past the cursor steps over the match the cursor stands on.
+    const int start = textCursor().position() + 1;
+    if (request.pattern.isEmpty())
+        return;
+
+    QTextDocument::FindFlags flags;
+    if (request.caseSensitivity == Qt::CaseSensitive)
+        flags |= QTextDocument::FindCaseSensitively;
+    if (request.wildcard)
+        flags |= QTextDocument::FindWholeWords;
+
+    QTextCursor hit;
+    if (start < document()->characterCount())
+        hit = document()->find(request.pattern, start, flags);
+    if (hit.isNull())
+        hit = document()->find(request.pattern, 0, flags);
+    if (!hit.isNull()) {
+        setTextCursor(hit);
+        ensureCursorVisible();
+    }
+}
+
+void QAZynTextEdit::gotoDialog()
+{
+    const int minimum = m_lineOffset + 1;
+    const int maximum = blockCount() + m_lineOffset;
+    int value = qBound(minimum, 10, maximum);
+    if (!QADialogSeam::instance().getInt(this, tr("Goto line"), tr("Please enter the line number"),
+                                         &value, minimum, maximum, 1))
+        return;
+
+    const int blockNumber = qBound(0, value - m_lineOffset - 1, blockCount() - 1);
+    const QTextBlock block = document()->findBlockByNumber(blockNumber);
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + qMin(1, block.length() - 1));
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "dialogs/qasearchrequest.h"
+
 #include <QPlainTextEdit>
 
-// The code editor of free-text and function panes.
+class QAzynFindDialog;
+class QMenu;
+
+// The code editor of free-text and function panes, with find, find next and go to line.
 class QAZynTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -13,6 +18,19 @@ public:
 
     int lineOffset() const { return m_lineOffset; }
 
+    // The standard context menu followed by find, find next and go to; the caller owns it.
+    QMenu *createPopupMenu(const QPoint &position);
+
+public Q_SLOTS:
+    void findDialog();
+    void findDialogSearch();
+    void findInText(const QASearchRequest &request);
+    void gotoDialog();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
 private:
+    QAzynFindDialog *m_findDialog = nullptr;
     int m_lineOffset;
 };

@@ -15,11 +15,15 @@ static QDomElement findChildElement(const QString &name, const QDomNode &node, i
 QString childText(const QString &name, const QDomNode &node, int depth)
 {
     const QDomElement target = findChildElement(name, node, depth);
-    const QDomNode first = target.firstChild();
-    // CDATA sections are text too: documents keep code in them.
-    if (first.isText())
-        return first.toCharacterData().data();
-    return QString();
+    QDomNode first = target.firstChild();
+    if (!first.isText())
+        return QString();
+    // CDATA sections count as text (nodeValue(), not toCharacterData(), which Qt answers null for
+    // them); a section that held "]]>" is saved as two adjacent ones, and both belong to the value.
+    QString text = first.nodeValue();
+    for (QDomNode next = first.nextSibling(); next.isText(); next = next.nextSibling())
+        text += next.nodeValue();
+    return text;
 }
 
 void setChildText(const QString &value, const QString &name, const QDomNode &node, int depth)
@@ -29,12 +33,25 @@ void setChildText(const QString &value, const QString &name, const QDomNode &nod
         return;
     QDomNode first = target.firstChild();
     if (first.isText()) {
-        first.toCharacterData().setData(value);
-        return;
+        while (first.nextSibling().isText())
+            target.removeChild(first.nextSibling());
+        // A CDATA section cannot hold "]]>": such a text goes into a plain text node instead,
+        // which every serialiser escapes.
+        if (!first.isCDATASection() || !value.contains(QLatin1String("]]>"))) {
+            first.setNodeValue(value);
+            return;
+        }
     }
     QDomDocument document = ownerDocumentOf(target);
-    if (!document.isNull())
-        target.appendChild(document.createTextNode(value));
+    if (document.isNull())
+        return;
+    const QDomText text = document.createTextNode(value);
+    if (first.isText())
+        target.replaceChild(text, first);
+    else
+        // In front, so that the next read finds it: behind an XML comment or an element, every
+        // write would add one more text node that is never read.
+        target.insertBefore(text, first);
 }
 
 QDomDocument ownerDocumentOf(const QDomNode &node)

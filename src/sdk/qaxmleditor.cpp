@@ -13,12 +13,12 @@ QAXmlEditor::QAXmlEditor(QWidget *parent, const QString &name)
 QDomElement QAXmlEditor::getRootElement(const QString &path)
 {
     m_lastError.clear();
-    m_rootElement = readRootElement(path, m_document, &m_lastError);
+    m_rootElement = readRootElement(path, m_document, &m_lastError, &m_attributeOrder);
     return m_rootElement;
 }
 
 // A linear pass that refuses what the DOM would choke on, before the DOM sees it.
-static bool prescan(const QByteArray &data, QString *errorText)
+static bool prescan(const QByteArray &data, QString *errorText, QAAttributeOrder *order)
 {
     QXmlStreamReader reader(data);
     int depth = 0;
@@ -32,6 +32,15 @@ static bool prescan(const QByteArray &data, QString *errorText)
                                      .arg(reader.columnNumber())
                                      .arg(QAXmlEditor::MaximumNesting);
                 return false;
+            }
+            if (order) {
+                QStringList names;
+                const QXmlStreamAttributes attributes = reader.attributes();
+                names.reserve(attributes.size());
+                for (const QXmlStreamAttribute &attribute : attributes)
+                    names.append(attribute.qualifiedName().toString());
+                order->insert(qMakePair(int(reader.lineNumber()), int(reader.columnNumber())),
+                              names);
             }
             break;
         case QXmlStreamReader::EndElement:
@@ -53,9 +62,11 @@ static bool prescan(const QByteArray &data, QString *errorText)
 }
 
 QDomElement QAXmlEditor::readRootElement(const QString &path, QDomDocument &document,
-                                         QString *errorText)
+                                         QString *errorText, QAAttributeOrder *attributeOrder)
 {
     document = QDomDocument();
+    if (attributeOrder)
+        attributeOrder->clear();
     const QFileInfo info(path);
     // Only regular files: a FIFO or a device would block the read.
     if (!info.isFile()) {
@@ -71,7 +82,9 @@ QDomElement QAXmlEditor::readRootElement(const QString &path, QDomDocument &docu
     }
     const QByteArray data = file.readAll();
     QString scanError;
-    if (!prescan(data, &scanError)) {
+    if (!prescan(data, &scanError, attributeOrder)) {
+        if (attributeOrder)
+            attributeOrder->clear();
         if (errorText)
             *errorText = path + QLatin1Char(':') + scanError;
         return QDomElement();
@@ -84,6 +97,8 @@ QDomElement QAXmlEditor::readRootElement(const QString &path, QDomDocument &docu
             *errorText
                 = QStringLiteral("%1:%2:%3: %4").arg(path).arg(line).arg(column).arg(message);
         document = QDomDocument();
+        if (attributeOrder)
+            attributeOrder->clear();
         return QDomElement();
     }
     return document.documentElement();

@@ -2,9 +2,17 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QHash>
+#include <QPair>
+#include <QStringList>
 #include <QWidget>
 
 class QTreeWidgetItem;
+
+// The order in which each element of a parsed document listed its attributes, keyed by the line
+// and column at which the element's start tag ended (what QDomNode::lineNumber() and
+// columnNumber() report), so that a save can keep it.
+using QAAttributeOrder = QHash<QPair<int, int>, QStringList>;
 
 // Base of the editor area: holds the loaded document and its root element, and reads files into
 // it. The four hooks are the editor area's to fill.
@@ -21,13 +29,15 @@ public:
 
     // The same into a document of the caller's, leaving this editor's document alone.
     static QDomElement readRootElement(const QString &path, QDomDocument &document,
-                                       QString *errorText = nullptr);
+                                       QString *errorText = nullptr,
+                                       QAAttributeOrder *attributeOrder = nullptr);
 
     // Why the last getRootElement answered null ("file:line:column: message").
     QString lastError() const { return m_lastError; }
 
     QDomDocument &document() { return m_document; }
     QDomElement rootElement() const { return m_rootElement; }
+    const QAAttributeOrder &attributeOrder() const { return m_attributeOrder; }
 
     // Deeper input is refused before the DOM sees it: the DOM parses and writes recursively.
     static constexpr int MaximumNesting = 1000;
@@ -40,5 +50,6 @@ public:
 private:
     QDomDocument m_document;
     QDomElement m_rootElement;
+    QAAttributeOrder m_attributeOrder;
     QString m_lastError;
 };

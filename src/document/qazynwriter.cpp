@@ -1,0 +1,197 @@
+#include "document/qazynwriter.h"
+
+#include <QXmlStreamReader>
+
+#include <algorithm>
+
+QAZynWriter::QAZynWriter(const QAAttributeOrder *attributeOrder)
+    : m_attributeOrder(attributeOrder)
+{ }
+
+QByteArray QAZynWriter::write(const QDomElement &root)
+{
+    m_out.clear();
+    m_dropped = 0;
+    m_out += QStringLiteral("<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n");
+    writeElement(root);
+    return m_out.toUtf8();
+}
+
+static bool isXmlChar(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
+        || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+QString QAZynWriter::clean(const QString &text)
+{
+    const auto valid = [](const QString &t) {
+        for (const QChar c : t) {
+            if (c.isSurrogate() || !isXmlChar(c.unicode()))
+                return false;
+        }
+        return true;
+    };
+    if (valid(text))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            result += c;
+            result += text.at(++i);
+        } else if (c.isSurrogate() || !isXmlChar(c.unicode())) {
+            ++m_dropped;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+void QAZynWriter::writeEscaped(const QString &raw, bool attribute)
+{
+    const QString text = clean(raw);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '<':
+            m_out += QLatin1String("&lt;");
+            break;
+        case '>':
+            m_out += QLatin1String("&gt;");
+            break;
+        case '&':
+            m_out += QLatin1String("&amp;");
+            break;
+        case '"':
+            m_out += attribute ? QLatin1String("&quot;") : QLatin1String("\"");
+            break;
+        case '\r':
+            m_out += QLatin1String("&#xd;");
+            break;
+        case '\n':
+            m_out += attribute ? QLatin1String("&#xa;") : QLatin1String("\n");
+            break;
+        case '\t':
+            m_out += attribute ? QLatin1String("&#x9;") : QLatin1String("\t");
+            break;
+        default:
+            m_out += c;
+        }
+    }
+}
+
+QStringList QAZynWriter::orderedAttributeNames(const QDomElement &element) const
+{
+    const QDomNamedNodeMap attributes = element.attributes();
+    QStringList present;
+    present.reserve(attributes.count());
+    for (int i = 0; i < attributes.count(); ++i)
+        present.append(attributes.item(i).nodeName());
+    std::sort(present.begin(), present.end());
+    if (!m_attributeOrder || element.lineNumber() < 0)
+        return present;
+    const auto it
+        = m_attributeOrder->constFind(qMakePair(element.lineNumber(), element.columnNumber()));
+    if (it == m_attributeOrder->constEnd())
+        return present;
+    QStringList ordered;
+    ordered.reserve(present.size());
+    for (const QString &name : *it) {
+        if (present.contains(name))
+            ordered.append(name);
+    }
+    for (const QString &name : std::as_const(present)) {
+        if (!ordered.contains(name))
+            ordered.append(name);
+    }
+    return ordered;
+}
+
+void QAZynWriter::writeElement(const QDomElement &element)
+{
+    m_out += QLatin1Char('<') + element.tagName();
+    for (const QString &name : orderedAttributeNames(element)) {
+        m_out += QLatin1Char(' ') + name + QLatin1String("=\"");
+        writeEscaped(element.attribute(name), true);
+        m_out += QLatin1Char('"');
+    }
+    const QDomNode first = element.firstChild();
+    if (first.isNull()) {
+        m_out += QLatin1String("/>");
+    } else {
+        m_out += QLatin1Char('>');
+        if (!first.isText())
+            m_out += QLatin1Char('\n');
+        for (QDomNode child = first; !child.isNull(); child = child.nextSibling())
+            writeNode(child);
+        m_out += QLatin1String("</") + element.tagName() + QLatin1Char('>');
+    }
+    if (!element.nextSibling().isText())
+        m_out += QLatin1Char('\n');
+}
+
+void QAZynWriter::writeNode(const QDomNode &node)
+{
+    switch (node.nodeType()) {
+    case QDomNode::ElementNode:
+        writeElement(node.toElement());
+        return;
+    case QDomNode::CDATASectionNode: {
+        QString data = clean(node.toCDATASection().data());
+        // A carriage return would be read back as a line feed: only escaped text keeps it.
+        if (data.contains(QLatin1Char('\r'))) {
+            writeEscaped(data, false);
+            break;
+        }
+        // "]]>" would end the section early: close it and open another between "]]" and ">".
+        data.replace(QLatin1String("]]>"), QLatin1String("]]]]><![CDATA[>"));
+        m_out += QLatin1String("<![CDATA[") + data + QLatin1String("]]>");
+        break;
+    }
+    case QDomNode::TextNode:
+        writeEscaped(node.toText().data(), false);
+        break;
+    case QDomNode::CommentNode: {
+        QString data = clean(node.toComment().data());
+        // "--" may not stand inside a comment.
+        while (data.contains(QLatin1String("--")))
+            data.replace(QLatin1String("--"), QLatin1String("- -"));
+        if (data.endsWith(QLatin1Char('-')))
+            data += QLatin1Char(' ');
+        m_out += QLatin1String("<!--") + data + QLatin1String("-->");
+        break;
+    }
+    case QDomNode::ProcessingInstructionNode: {
+        const QDomProcessingInstruction pi = node.toProcessingInstruction();
+        QString data = clean(pi.data());
+        data.replace(QLatin1String("?>"), QLatin1String("? >"));
+        m_out += QLatin1String("<?") + pi.target() + QLatin1Char(' ') + data + QLatin1String("?>");
+        break;
+    }
+    case QDomNode::EntityReferenceNode:
+        m_out += QLatin1Char('&') + node.nodeName() + QLatin1Char(';');
+        break;
+    default:
+        return;
+    }
+    if (!node.isText() && !node.nextSibling().isText())
+        m_out += QLatin1Char('\n');
+}
+
+bool QAZynWriter::isWellFormed(const QByteArray &bytes, QString *errorText)
+{
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd())
+        reader.readNext();
+    if (reader.hasError()) {
+        if (errorText)
+            *errorText = QStringLiteral("%1:%2: %3")
+                             .arg(reader.lineNumber())
+                             .arg(reader.columnNumber())
+                             .arg(reader.errorString());
+        return false;
+    }
+    return true;
+}
