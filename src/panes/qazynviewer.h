@@ -17,7 +17,7 @@ public:
     // Brings the pane back to its node: documentation anchor, comment box.
     virtual void showNode() = 0;
 
-    // Commits an in-place edit still open in the pane (before a save or a selection change).
+    // Accepts an in-place edit still open in the pane, such as a key being renamed.
     virtual void acceptOpenEdit() { }
 
 private:
