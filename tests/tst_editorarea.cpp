@@ -11,12 +11,9 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
-#include <QHeaderView>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
-#include <QSplitter>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -195,55 +192,6 @@ private Q_SLOTS:
             popup->close();
         m_editor.reset();
         m_env.reset();
-    }
-
-    void widgetTree()
-    {
-        const QStringList names { "Horizontal splitter",
-                                  "Editor Tree",
-                                  "Vertical splitter",
-                                  "doc Area",
-                                  "gen area",
-                                  "ZYN Doc",
-                                  "Edition Area" };
-        for (const QString &name : names)
-            QVERIFY2(m_editor->findChild<QWidget *>(name), qPrintable(name));
-        QCOMPARE(m_editor->layout()->objectName(), QStringLiteral("qazyneditor"));
-        QCOMPARE(m_editor->layout()->contentsMargins(), QMargins());
-        QCOMPARE(m_editor->verticalSplitter()->objectName(), QStringLiteral("Vertical splitter"));
-        QCOMPARE(m_editor->verticalSplitter()->orientation(), Qt::Vertical);
-        QVERIFY(m_editor->generateInField()->isReadOnly());
-        QAZynEditorTree *tree = m_editor->editorTree();
-        QCOMPARE(tree->columnCount(), 1);
-        QCOMPARE(tree->headerItem()->text(0), QStringLiteral("Names"));
-        QVERIFY(tree->isHeaderHidden());
-        QVERIFY(!tree->isSortingEnabled());
-        QCOMPARE(m_editor->docBrowser()->source().toLocalFile(),
-                 m_env->scratch() + QStringLiteral("/xml/Reference.html"));
-        m_editor->setGenerateIn(QStringLiteral("/tmp/gen"));
-        QCOMPARE(m_editor->generateInField()->text(), QStringLiteral("/tmp/gen"));
-    }
-
-    void buildTree_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("built");
-        QTest::newRow("ZYN root") << QByteArray("<ZYN Name=\"Mine\"/>") << true;
-        QTest::newRow("other root tag") << QByteArray("<XDP Name=\"Mine\"/>") << false;
-    }
-    void buildTree()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, built);
-        m_editor->clearTree();
-        QDomDocument document;
-        QVERIFY(document.setContent(content));
-        QDomElement root = document.documentElement();
-        QCOMPARE(m_editor->buildTree(root), built);
-        QAZynEditorTree *tree = m_editor->editorTree();
-        QCOMPARE(tree->topLevelItemCount(), built ? 1 : 0);
-        if (built)
-            QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Mine"));
     }
 
     void selectionReplacesPane()

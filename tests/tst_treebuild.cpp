@@ -434,28 +434,30 @@ private Q_SLOTS:
         QCOMPARE(dumpTree(&tree), dump);
     }
 
+    // Over the four templates and a document with carried files: every node shows its kind's
+    // type, indicator, renaming and open state, and the templates together use every kind.
     void everyNodeShowsItsKind()
     {
         TestEnvironment env;
         QAZynEditorTree tree;
-        QStringList seen;
+        QStringList seenInTemplates;
         const QString dir = env.installDir() + QStringLiteral("/targets/xml/");
-        for (const char *name : { "templatec.xdp", "templatea.xdp", "templatej2se.xdp",
-                                  "templatej2me.xdp", "tree/carriedfiles.xdp" }) {
-            const QString path = QString::fromLatin1(name).startsWith(QLatin1String("tree/"))
-                ? TestEnvironment::dataFile(QLatin1String(name))
-                : dir + QLatin1String(name);
+        const QStringList documents { dir + "templatec.xdp", dir + "templatea.xdp",
+                                      dir + "templatej2se.xdp", dir + "templatej2me.xdp",
+                                      TestEnvironment::dataFile("tree/carriedfiles.xdp") };
+        for (const QString &path : documents) {
             QDomDocument document;
             QDomElement root = QAXmlEditor::readRootElement(path, document);
-            QVERIFY2(!root.isNull(), name);
+            QVERIFY2(!root.isNull(), qPrintable(path));
             tree.clearTree();
-            QVERIFY2(buildZynTree(&tree, root), name);
+            QVERIFY2(buildZynTree(&tree, root), qPrintable(path));
             QCOMPARE(tree.topLevelItem(0)->text(0), root.attribute(QStringLiteral("Name")));
 
             forEachItem(&tree, [&](QTreeWidgetItem *item) {
                 const Kind *kind = kindOf(item);
                 QVERIFY(kind);
-                seen << QLatin1String(kind->name);
+                if (path.startsWith(dir))
+                    seenInTemplates << QLatin1String(kind->name);
                 QCOMPARE(item->type(),
                          kind->itemType ? kind->itemType : int(QTreeWidgetItem::Type));
                 QCOMPARE(item->childIndicatorPolicy(),
@@ -465,23 +467,20 @@ private Q_SLOTS:
                 QVERIFY2(item->isExpanded(), qPrintable(item->text(0)));
             });
         }
-        seen.removeDuplicates();
-        for (const Kind &kind : kinds)
-            QVERIFY2(seen.contains(QLatin1String(kind.name)), kind.name);
+        for (const Kind &kind : kinds) {
+            if (kind.type == typeid(QABinFileNode))
+                QEXPECT_FAIL("", "no template carries a binary file yet", Continue);
+            QVERIFY2(seenInTemplates.contains(QLatin1String(kind.name)), kind.name);
+        }
     }
 
     void templatesShowTheirLanguagesSections_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("firstSection");
-        QTest::newRow("C") << "templatec.xdp"
-                           << "QALCFreeTextNode";
-        QTest::newRow("Ada") << "templatea.xdp"
-                             << "QALCFreeTextNode";
-        QTest::newRow("J2SE") << "templatej2se.xdp"
-                              << "QALCFreeTextNode";
-        QTest::newRow("J2ME") << "templatej2me.xdp"
-                              << "QALCFreeTextNode";
+        QTest::newRow("C") << "templatec.xdp";
+        QTest::newRow("Ada") << "templatea.xdp";
+        QTest::newRow("J2SE") << "templatej2se.xdp";
+        QTest::newRow("J2ME") << "templatej2me.xdp";
     }
     void templatesShowTheirLanguagesSections()
     {

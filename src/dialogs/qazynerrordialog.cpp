@@ -11,7 +11,8 @@
 QAZynErrorDialog::QAZynErrorDialog(const QString &message, QWidget *parent, const QString &name)
     : QDialog(parent)
 {
-    qWarning("ZYN error : %s", message.toLatin1().constData());
+    // Qt 6 reads %s as UTF-8: Latin-1 bytes would turn accented letters into garbage.
+    qWarning("ZYN error : %s", qUtf8Printable(message));
 
     setObjectName(name);
     setModal(true);

@@ -2,6 +2,7 @@
 
 #include "app/productflavour.h"
 #include "app/qadialogseam.h"
+#include "app/qascriptrunner.h"
 #include "app/qazynwaitdlg.h"
 #include "document/domtext.h"
 #include "document/qabinfilenode.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QScopedValueRollback>
 #include <QTemporaryDir>
 
@@ -273,17 +273,16 @@ void QAZynEditorTree::addBinaryFile()
         QStringLiteral("wait dialog when adding binary file"));
     m_waitDialog->show();
 
-    const QStringList perl = QAInstall::perlCommand(m_programPath);
     const QString script = QAInstall::scriptPath(m_programPath, QStringLiteral("encode64.pl"));
-    m_encoderProcess = new QProcess(this);
-    m_encoderProcess->setStandardOutputFile(QProcess::nullDevice());
-    connect(m_encoderProcess, &QProcess::readyReadStandardError, this, &QAZynEditorTree::getStd);
-    connect(m_encoderProcess, &QProcess::finished, this, &QAZynEditorTree::encodingTerminated);
-    m_encoderProcess->start(perl.value(0),
-                            perl.mid(1) + QStringList { script, m_chosenFile, m_encodedFile });
-    if (m_encoderProcess->waitForStarted())
+    m_encoderProcess
+        = new QAScriptRunner(m_programPath, script, { m_chosenFile, m_encodedFile }, this);
+    connect(m_encoderProcess, &QAScriptRunner::standardErrorLine, this, &QAZynEditorTree::getStd);
+    connect(m_encoderProcess, &QAScriptRunner::finished, this,
+            &QAZynEditorTree::encodingTerminated);
+    if (m_encoderProcess->start())
         return;
 
+    const QStringList perl = QAInstall::perlCommand(m_programPath);
     m_waitDialog.reset();
     QADialogSeam::instance().message(nullptr, QMessageBox::Critical, applicationCaption(),
                                      perl.value(0) + perl.value(1) + script + m_chosenFile
@@ -292,40 +291,23 @@ void QAZynEditorTree::addBinaryFile()
     Q_EMIT statusMsg(tr("ERROR: adding binary file aborted."), 2000);
 }
 
-void QAZynEditorTree::getStd()
+void QAZynEditorTree::getStd(const QString &line)
 {
-    readStderrLines(false);
+    // Only the last line is shown; a trailing blank line would hide it.
+    if (!line.trimmed().isEmpty())
+        m_stderrText = line + QLatin1Char('\n');
 }
 
-void QAZynEditorTree::readStderrLines(bool includePartialLine)
+void QAZynEditorTree::encodingTerminated(int exitCode, bool crashed)
 {
     if (!m_encoderProcess)
         return;
-    // One notification may bring several lines; only the last one is shown.
-    const auto keep = [this](const QByteArray &raw) {
-        const QString line = QString::fromLocal8Bit(raw).trimmed();
-        if (!line.isEmpty())
-            m_stderrText = line + QLatin1Char('\n');
-    };
-    m_encoderProcess->setReadChannel(QProcess::StandardError);
-    while (m_encoderProcess->canReadLine())
-        keep(m_encoderProcess->readLine());
-    if (includePartialLine)
-        keep(m_encoderProcess->readAll());
-}
-
-void QAZynEditorTree::encodingTerminated()
-{
-    if (!m_encoderProcess)
-        return;
-    if (m_encoderProcess->exitStatus() != QProcess::NormalExit) {
+    if (crashed) {
         // A crashed encoder leaves no error text worth a box; the add just ends.
         endBinaryAdd();
         Q_EMIT statusMsg(tr("ERROR during adding binary file."), 2000);
         return;
     }
-    readStderrLines(true);
-    const int exitCode = m_encoderProcess->exitCode();
     if (exitCode != 0) {
         m_waitDialog.reset();
         const QString text = m_stderrText.isEmpty()
@@ -346,10 +328,10 @@ void QAZynEditorTree::encodingTerminated()
 void QAZynEditorTree::endBinaryAdd()
 {
     m_waitDialog.reset();
-    if (QProcess *process = std::exchange(m_encoderProcess, nullptr)) {
-        process->disconnect(this);
+    if (QAScriptRunner *encoder = std::exchange(m_encoderProcess, nullptr)) {
+        encoder->disconnect(this);
         // Its own signal may be on the stack.
-        process->deleteLater();
+        encoder->deleteLater();
     }
     m_encodeDir.reset();
     m_encodedFile.clear();

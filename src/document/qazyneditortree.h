@@ -9,7 +9,7 @@
 class QAZynEditorNode;
 class QARenameDelegate;
 class QAZynWaitDlg;
-class QProcess;
+class QAScriptRunner;
 class QTemporaryDir;
 
 // The structure tree: shows the nodes and carries the structural edits of the document (carried
@@ -57,8 +57,9 @@ Q_SIGNALS:
     void statusMsg(const QString &text, int milliseconds);
 
 protected Q_SLOTS:
-    void getStd();
-    void encodingTerminated();
+    // One line of the encoder's error output.
+    void getStd(const QString &line);
+    void encodingTerminated(int exitCode, bool crashed);
 
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
@@ -88,7 +89,6 @@ private:
     bool insertBinaryFile(const Reference &reference);
     QDomElement readEncodedFile();
     bool refuseWhileEncoding();
-    void readStderrLines(bool includePartialLine);
     void endBinaryAdd();
     void showNewFile(QAZynEditorNode *node);
     void renameCommitted(const QModelIndex &index);
@@ -99,7 +99,7 @@ private:
     QString m_chosenFile;
     QString m_stderrText;
     Reference m_referenceNode;
-    QProcess *m_encoderProcess = nullptr;
+    QAScriptRunner *m_encoderProcess = nullptr;
     std::unique_ptr<QAZynWaitDlg> m_waitDialog;
     // Holds the encoder's output file for the length of one binary add.
     std::unique_ptr<QTemporaryDir> m_encodeDir;
