@@ -25,8 +25,8 @@ public:
     LifecycleFixture()
         : m_env(std::make_unique<TestEnvironment>())
     {
-        // No per-user target directory: the generate-in directory is the copy's own.
-        qputenv("HOME", QFile::encodeName(m_env->home()));
+        // The temporary home has no per-user target directory: the generate-in directory is
+        // the copy's own.
         m_installDir = m_env->home() + QStringLiteral("/install");
         copyTree(TestEnvironment::stagedTree(), m_installDir);
         qputenv("CORVINDIR", QFile::encodeName(m_installDir));
