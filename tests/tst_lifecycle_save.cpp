@@ -1,6 +1,7 @@
 #include "lifecyclefixture.h"
 
 #include "app/qascriptrunner.h"
+#include "dialogs/qazynprefdialog.h"
 #include "document/qarenamedelegate.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditortree.h"
@@ -371,6 +372,21 @@ private Q_SLOTS:
         QCOMPARE(settings.value(QStringLiteral("/Corvin/zyneditor/splitter22")).toInt(),
                  sizes.value(1));
         QVERIFY(settings.contains(QStringLiteral("/Corvin/zyneditor/helpBrowser")));
+    }
+
+    void acceptedPreferencesAreAppliedAndStored()
+    {
+        QAMainWindowEditor &w = f->window();
+        auto *preferences = w.findChild<QAzynPrefDialog *>(QStringLiteral("Preferences"));
+        QVERIFY(preferences && preferences->isModal());
+        w.openPreferences();
+        QVERIFY(preferences->isVisible());
+        preferences->setHelpUrl(QStringLiteral("http://help.example/"));
+        preferences->accept();
+
+        QCOMPARE(w.editorArea()->help().getHelpURL(), QStringLiteral("http://help.example/"));
+        QCOMPARE(QSettings().value(QStringLiteral("/ZYNEditorPreferenceDialog/HelpUrl")).toString(),
+                 QStringLiteral("http://help.example/"));
     }
 
     void protectedDocumentIsSavedUnderANewNameFirst_data()

@@ -671,7 +671,7 @@ void QAMainWindowEditor::startScript(ScriptKind kind, const QString &documentPat
     if (!runner->start()) {
         // The interpreter, its option, the script and the document, as they are.
         const QString command = runner->command().mid(0, 4).join(QString());
-        QAZynErrorDialog dialog(command + QStringLiteral("\nUnable to run command"), this);
+        QAZynErrorDialog dialog(command + QLatin1Char('\n') + tr("Unable to run command"), this);
         QADialogSeam::instance().exec(&dialog);
         m_runningProcess = nullptr;
         runner->deleteLater();
