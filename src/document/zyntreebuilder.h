@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDomElement>
-
+class QDomElement;
 class QTreeWidget;
 
-// Builds the typed node tree of a document under the tree widget; false when root is not a ZYN
-// element (nothing is created then).
+// Builds the structure tree of a document under `tree`: the root node, the four groups in their
+// places and everything below them. False, with nothing created, when the root is not ZYN;
+// otherwise the result of the last group built.
 bool buildZynTree(QTreeWidget *tree, QDomElement &root);
