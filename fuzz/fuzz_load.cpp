@@ -34,12 +34,26 @@ QString writeInput(const QByteArray &bytes, const char *name)
     return path;
 }
 
+// Control characters shown as \xNN so that a report shows every byte.
+QByteArray printable(const QByteArray &bytes)
+{
+    QByteArray shown;
+    for (const char c : bytes.left(4000)) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t')
+            shown += "\\x"
+                + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 [[noreturn]] void fail(const char *what, const QByteArray &first, const QByteArray &second)
 {
     std::fprintf(stderr,
                  "fuzz_load: %s\n--- first save (%lld bytes)\n%s\n--- second (%lld bytes)\n%s\n",
-                 what, static_cast<long long>(first.size()), first.left(4000).constData(),
-                 static_cast<long long>(second.size()), second.left(4000).constData());
+                 what, static_cast<long long>(first.size()), printable(first).constData(),
+                 static_cast<long long>(second.size()), printable(second).constData());
     std::abort();
 }
 

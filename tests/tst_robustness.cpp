@@ -1,5 +1,7 @@
 #include "app/qascriptrunner.h"
+#include "document/qazynwriter.h"
 #include "sdk/qainstall.h"
+#include "sdk/qaxmleditor.h"
 #include "support/testenvironment.h"
 
 #include <QCryptographicHash>
@@ -212,6 +214,52 @@ private Q_SLOTS:
     }
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup() { m_env.reset(); }
+
+    // Every kept hostile document, the fuzzer's finds among them, through what the fuzzer checks:
+    // refused, or saved well-formed in a form that saves again unchanged.
+    void editorResavesWhatItOpens_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir kept(TestEnvironment::dataFile(QStringLiteral("robustness")));
+        for (const QString &name : kept.entryList({ QStringLiteral("*.xdp") }, QDir::Files))
+            QTest::newRow(qPrintable(name)) << kept.filePath(name);
+    }
+    void editorResavesWhatItOpens()
+    {
+        QFETCH(QString, path);
+        QDomDocument document;
+        QAAttributeOrder order;
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
+        if (root.isNull())
+            return;
+        const QByteArray first = QAZynWriter(&order).write(root);
+        QString error;
+        QVERIFY2(QAZynWriter::isWellFormed(first, &error), qPrintable(error));
+
+        const QString saved = m_env->scratch() + QStringLiteral("/saved.xdp");
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(first);
+        file.close();
+        QDomDocument reloaded;
+        QAAttributeOrder reloadedOrder;
+        const QDomElement again
+            = QAXmlEditor::readRootElement(saved, reloaded, &error, &reloadedOrder);
+        QVERIFY2(!again.isNull(), qPrintable(error));
+        QCOMPARE(QAZynWriter(&reloadedOrder).write(again), first);
+    }
+
+    void processingInstructionTargetsAreMadeNames()
+    {
+        // The reader takes "<?zyn\0?>" with the NUL as part of the target.
+        QDomDocument document;
+        const QDomElement root = QAXmlEditor::readRootElement(
+            TestEnvironment::dataFile(QStringLiteral("robustness/fuzz-pi-target.xdp")), document);
+        QVERIFY(!root.isNull());
+        QAZynWriter writer;
+        QCOMPARE(writer.write(root).count("<?zyn ?>"), 3);
+        QCOMPARE(writer.droppedCharacters(), 4);
+    }
 
     void scriptsRefuseHostileDocuments_data()
     {

@@ -26,6 +26,7 @@ const char ChildMode[] = "ZYN_SAVEFAULTS_CHILD";
 const char ChildSaver[] = "ZYN_SAVEFAULTS_SAVER";
 const char ChildTarget[] = "ZYN_SAVEFAULTS_TARGET";
 const char ChildLabel[] = "ZYN_SAVEFAULTS_LABEL";
+const char ChildFileSizeLimit[] = "ZYN_SAVEFAULTS_FSIZE";
 const QString EditedLabel = QStringLiteral("edited before the save");
 
 // Opens the document in a main window, gives the root a new label when told, and saves it
@@ -46,6 +47,16 @@ int saveThroughWindow(const QString &path)
     }
     const QString target
         = qEnvironmentVariableIsSet(ChildTarget) ? qEnvironmentVariable(ChildTarget) : path;
+    if (qEnvironmentVariableIsSet(ChildFileSizeLimit)) {
+        // From here on, a write past the limit fails with EFBIG as on a full disk, instead of
+        // the signal ending the process.
+        const rlim_t size = qEnvironmentVariable(ChildFileSizeLimit).toULongLong();
+        rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = size;
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
     const bool saved = window.saveFile(target);
     if (saved == editor->isModified())
         return WrongModifiedFlag;
@@ -93,17 +104,10 @@ int saveInChild(Saver saver, const QString &path, const QString &target, const Q
         environment.insert(QLatin1String(ChildTarget), target);
     if (!label.isNull())
         environment.insert(QLatin1String(ChildLabel), label);
+    if (fileSizeLimit >= 0)
+        environment.insert(QLatin1String(ChildFileSizeLimit), QString::number(fileSizeLimit));
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    if (fileSizeLimit >= 0) {
-        // Runs in the child between fork and exec: the limit and the ignored signal survive
-        // exec, so a write past the limit fails with EFBIG instead of killing the child.
-        child.setChildProcessModifier([fileSizeLimit] {
-            const rlimit limit { rlim_t(fileSizeLimit), rlim_t(fileSizeLimit) };
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            ::signal(SIGXFSZ, SIG_IGN);
-        });
-    }
     child.start(QCoreApplication::applicationFilePath(), {});
     if (!child.waitForFinished(120000)) {
         child.kill();
@@ -129,7 +133,7 @@ class TestSaveFaults : public QObject
     Q_OBJECT
 
 public:
-    // The test runs itself as the saving child, under a file size limit set between fork and exec.
+    // The test runs itself as the saving child.
     static void initMain()
     {
         if (qEnvironmentVariableIsSet(ChildMode))
