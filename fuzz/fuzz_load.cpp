@@ -91,6 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         editor->showViewer(nullptr);
     }
 
+    if (qEnvironmentVariableIsSet("ZYN_FUZZ_TRACE")) {
+        static int runs = 0;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (++runs % 200 == 0)
+            std::fprintf(stderr, "trace: %d runs, %lld widgets, %lld objects under the editor\n",
+                         runs, static_cast<long long>(QApplication::allWidgets().size()),
+                         static_cast<long long>(editor->findChildren<QObject *>().size()));
+    }
+
     QAZynWriter writer(&editor->attributeOrder());
     const QByteArray first = writer.write(root);
     QString error;

@@ -23,33 +23,40 @@ static bool isXmlChar(char32_t c)
         || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// XML 1.0 name characters; digits, '-', '.' and the combining ranges may not start a name.
-static bool isNameChar(char32_t c, bool first)
+// Whether target reads back as exactly this processing instruction target.
+static bool readsBackAsTarget(const QString &target)
 {
-    if (c == ':' || c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')
-        || (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF)
-        || (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || c == 0x200C || c == 0x200D
-        || (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF)
-        || (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF)
-        || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF))
-        return true;
-    return !first
-        && (c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7
-            || (c >= 0x300 && c <= 0x36F) || c == 0x203F || c == 0x2040);
+    if (target.isEmpty())
+        return false;
+    QXmlStreamReader reader(QLatin1String("<r><?") + target + QLatin1String(" ?></r>"));
+    int targets = 0;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::ProcessingInstruction
+            && (++targets > 1 || reader.processingInstructionTarget() != target))
+            return false;
+    }
+    return !reader.hasError() && targets == 1;
 }
 
 // The reader lets a processing instruction's target run on into characters no name may hold;
-// written back as they are, the file would not load again. They are left out.
-QString QAZynWriter::cleanName(const QString &name)
+// written back as they are, the file would not load again. Such a target keeps its ASCII name
+// characters; a null string when even that is no target.
+QString QAZynWriter::cleanTarget(const QString &target)
 {
+    if (readsBackAsTarget(target))
+        return target;
     QString result;
-    const QList<uint> characters = name.toUcs4();
-    for (const uint c : characters) {
-        if (isNameChar(c, result.isEmpty()))
-            result += QChar::fromUcs4(c);
-        else
-            ++m_dropped;
+    for (const QChar c : target) {
+        const char16_t u = c.unicode();
+        const bool letter
+            = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == ':';
+        const bool other = (u >= '0' && u <= '9') || u == '-' || u == '.';
+        if (letter || (other && !result.isEmpty()))
+            result += c;
     }
+    if (!readsBackAsTarget(result))
+        result.clear();
+    m_dropped += target.size() - result.size();
     return result;
 }
 
@@ -195,7 +202,7 @@ void QAZynWriter::writeNode(const QDomNode &node)
     }
     case QDomNode::ProcessingInstructionNode: {
         const QDomProcessingInstruction pi = node.toProcessingInstruction();
-        const QString target = cleanName(pi.target());
+        const QString target = cleanTarget(pi.target());
         QString data = clean(pi.data());
         if (target.isEmpty()) {
             m_dropped += data.size();

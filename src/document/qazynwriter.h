@@ -28,7 +28,7 @@ private:
     void writeElement(const QDomElement &element);
     QStringList orderedAttributeNames(const QDomElement &element) const;
     QString clean(const QString &text);
-    QString cleanName(const QString &name);
+    QString cleanTarget(const QString &target);
     void writeEscaped(const QString &text, bool attribute);
 
     const QAAttributeOrder *m_attributeOrder;
