@@ -1,3 +1,4 @@
+#include "document/domtext.h"
 #include "document/qazynwriter.h"
 #include "sdk/qaxmleditor.h"
 #include "support/testenvironment.h"
@@ -6,10 +7,11 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-// The attribute orders noted while loading: every element of a document must be written back with
-// its attributes in the order it was read, whatever the line breaks, characters and markup around
-// it (the loader finds the positions with a quick pass of its own, not with the XML reader).
-class TestAttributeOrder : public QObject
+// The short cuts taken for large documents give the results of the long way.
+// Attribute orders noted while loading: every element must be written back with its attributes in
+// the order it was read, whatever the line breaks, characters and markup around it (the loader
+// finds the positions with a quick pass of its own, not with the XML reader).
+class TestFastPaths : public QObject
 {
     Q_OBJECT
 
@@ -124,7 +126,32 @@ private Q_SLOTS:
         QVERIFY2(error.endsWith(QStringLiteral(":2:3000: elements nested deeper than 1000 levels")),
                  qPrintable(error));
     }
+
+    // A code fragment typed into a CDATA section stays CDATA unless it holds "]]>" anywhere.
+    void cdataKeepsOnlyWhatItCanHold_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("staysCdata");
+        QTest::newRow("no bracket") << "int a = b > c;" << true;
+        QTest::newRow("brackets apart") << "a[i] > b[j]] >" << true;
+        QTest::newRow("two brackets at the end") << "x = a[b[0]]" << true;
+        QTest::newRow("end marker inside") << "if (a[b[0]]>1) {}" << false;
+        QTest::newRow("end marker at the start") << "]]> x" << false;
+        QTest::newRow("end marker at the end") << "x ]]>" << false;
+        QTest::newRow("end marker after a third bracket") << "a]]]>" << false;
+    }
+    void cdataKeepsOnlyWhatItCanHold()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, staysCdata);
+        QDomDocument document;
+        QVERIFY(document.setContent(QByteArray("<E><VALUE><![CDATA[old]]></VALUE></E>")));
+        const QDomElement element = document.documentElement();
+        setChildText(value, QStringLiteral("VALUE"), element);
+        QCOMPARE(element.firstChildElement().firstChild().isCDATASection(), staysCdata);
+        QCOMPARE(childText(QStringLiteral("VALUE"), element), value);
+    }
 };
 
-QTEST_MAIN(TestAttributeOrder)
-#include "tst_attributeorder.moc"
+QTEST_MAIN(TestFastPaths)
+#include "tst_fastpaths.moc"
