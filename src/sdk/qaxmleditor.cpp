@@ -25,6 +25,16 @@ QDomElement QAXmlEditor::getRootElement(const QString &path)
     return m_rootElement;
 }
 
+QDomElement QAXmlEditor::adoptDocument(const QDomDocument &document,
+                                       QAAttributeOrder attributeOrder)
+{
+    m_lastError.clear();
+    m_document = document;
+    m_attributeOrder = std::move(attributeOrder);
+    m_rootElement = m_document.documentElement();
+    return m_rootElement;
+}
+
 namespace {
 
 // Shares one list among the elements that name the same attributes in the same order (most
