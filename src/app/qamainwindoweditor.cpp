@@ -1,12 +1,36 @@
+// The shell of the main window: actions, menus, toolbars, find bar, status bar, settings read at
+// start, edit forwarding, help and web links, and the close question. The document lifecycle is
+// in qamainwindoweditor_document.cpp.
 #include "app/qamainwindoweditor.h"
 
 #include "app/productflavour.h"
+#include "app/qadialogseam.h"
+#include "dialogs/qazynaboutdialog.h"
+#include "dialogs/qazyndocbrowser.h"
+#include "dialogs/qazynsplashwindow.h"
 #include "document/qazyneditor.h"
+#include "document/qazyneditortree.h"
+#include "sdk/getpix.h"
 #include "sdk/qainstall.h"
+#include "sdk/qares.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *parent)
@@ -16,10 +40,13 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
 {
     m_installTargetDir = QAInstall::targetDir(m_programPath);
     resize(640, 480);
+    QAZynSplashWindow splash(m_programPath);
+    splash.show();
     setWindowTitle(QString::fromLatin1(productTitle()));
+    setWindowIcon(GETPIX(windowIconName(), builtinImage(windowIconName())));
     createActions();
-    createMenus();
     createToolBars();
+    createMenus();
     createCentralArea();
     createFindBar();
     m_settings = std::make_unique<QSettings>();
@@ -32,56 +59,446 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
 
 QAMainWindowEditor::~QAMainWindowEditor() = default;
 
-void QAMainWindowEditor::createActions() { }
+QAction *QAMainWindowEditor::createAction(const char *objectName, const QString &text,
+                                          const QString &menuText, const QKeySequence &key,
+                                          const char *iconName)
+{
+    auto *action = new QAction(menuText, this);
+    action->setObjectName(QLatin1String(objectName));
+    action->setToolTip(text);
+    action->setShortcut(key);
+    if (iconName) {
+        const QString name = QLatin1String(iconName);
+        action->setIcon(GETPIX(name, builtinImage(name)));
+    }
+    return action;
+}
 
-void QAMainWindowEditor::createMenus() { }
+void QAMainWindowEditor::createActions()
+{
+    const QString title = QString::fromLatin1(productTitle());
+    using Self = QAMainWindowEditor;
 
-void QAMainWindowEditor::createToolBars() { }
+    m_fileNewAction = createAction("fileNewAction", tr("Create a new file"), tr("&New"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_N), "new_xpm");
+    connect(m_fileNewAction, &QAction::triggered, this, &Self::fileNew);
+    m_fileOpenAction = createAction("fileOpenAction", tr("Open an existing file"), tr("&Open..."),
+                                    QKeySequence(Qt::CTRL | Qt::Key_O), "open_xpm");
+    connect(m_fileOpenAction, &QAction::triggered, this, &Self::fileOpen);
+    m_fileSaveAction
+        = createAction("fileSaveAction", tr("Save and Generate the current file"),
+                       tr("&Save && Generate"), QKeySequence(Qt::CTRL | Qt::Key_S), "save_xpm");
+    connect(m_fileSaveAction, &QAction::triggered, this, &Self::fileSave);
+    m_fileSaveAsAction
+        = createAction("fileSaveAsAction", tr("Save the current xdp file with a new name"),
+                       tr("Save xdp &As..."), QKeySequence());
+    connect(m_fileSaveAsAction, &QAction::triggered, this, [this] { fileSaveAs(); });
+    m_fileGenerateAsAction
+        = createAction("fileGenerateAsAction", tr("save & Generate the current ZYN somewhere else"),
+                       tr("Save && &Generate ZYN In..."), QKeySequence());
+    connect(m_fileGenerateAsAction, &QAction::triggered, this, &Self::fileGenerateAs);
+    m_fileExportAsAction = createAction("fileExportAsAction", tr("Export to text file"),
+                                        tr("&Export to text file..."), QKeySequence());
+    connect(m_fileExportAsAction, &QAction::triggered, this, &Self::fileExportAs);
+    m_fileExitAction
+        = createAction("fileExitAction", tr("Exit ") + title, tr("E&xit"), QKeySequence());
+    connect(m_fileExitAction, &QAction::triggered, this, &Self::fileExit);
+
+    m_editUndoAction = createAction("editUndoAction", tr("Undo previous command"), tr("&Undo"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Z), "undo_xpm");
+    connect(m_editUndoAction, &QAction::triggered, this, &Self::editUndo);
+    m_editRedoAction = createAction("editRedoAction", tr("Redo previous undo command"), tr("&Redo"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_Y), "redo_xpm");
+    connect(m_editRedoAction, &QAction::triggered, this, &Self::editRedo);
+    m_editCutAction
+        = createAction("editCutAction", tr("Cut the selected text and put it in the clipboard"),
+                       tr("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), "cut_xpm");
+    connect(m_editCutAction, &QAction::triggered, this, &Self::editCut);
+    m_editCopyAction
+        = createAction("editCopyAction", tr("Copy the selected text and put it in the clipboard"),
+                       tr("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C), "copy_xpm");
+    connect(m_editCopyAction, &QAction::triggered, this, &Self::editCopy);
+    m_editPasteAction = createAction("editPasteAction", tr("Insert clipboard contents"),
+                                     tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), "paste_xpm");
+    connect(m_editPasteAction, &QAction::triggered, this, &Self::editPaste);
+    m_editDeleteAction = createAction("editDeleteAction", tr("Delete the current selection"),
+                                      tr("&Delete"), QKeySequence(Qt::Key_Delete), "delete_xpm");
+    connect(m_editDeleteAction, &QAction::triggered, this, &Self::editDelete);
+    m_editFindAction = createAction(
+        "editFindAction",
+        tr("Click this button to search for the text entered in the box next to this "
+           "button.<br><br>You can also select the <b>Find</b> command from the Edit menu."),
+        tr("&Find Next in doc"), QKeySequence(Qt::Key_F3), "find_xpm");
+    connect(m_editFindAction, &QAction::triggered, this, &Self::findByString);
+    m_editPrefAction = createAction("editPrefAction", tr("Click this button to set preferences "),
+                                    tr("Pre&ferences"), QKeySequence());
+    connect(m_editPrefAction, &QAction::triggered, this, &Self::openPreferences);
+    m_editSelectAllAction
+        = createAction("editSelectAllAction", tr("Select the entire contents of the current file"),
+                       tr("Se&lect All"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(m_editSelectAllAction, &QAction::triggered, this, &Self::editSelectAll);
+
+    m_helpContentsAction
+        = createAction("helpContentsAction", tr("Open online documentation"), tr("&Moravel Guide"),
+                       QKeySequence(Qt::Key_F1), "contents_xpm");
+    connect(m_helpContentsAction, &QAction::triggered, this, &Self::helpContents);
+    m_kvnWebAction = createAction("Velmora Corvin", tr("Product Home Page"),
+                                  tr("Product Home Page"), QKeySequence(), "htmllink_xpm");
+    connect(m_kvnWebAction, &QAction::triggered, this, &Self::kvnweb);
+    m_zynWebAction
+        = createAction("Moravels", tr("Moravels"), tr("Moravels"), QKeySequence(), "htmllink_xpm");
+    connect(m_zynWebAction, &QAction::triggered, this, &Self::zynweb);
+    m_supportWebAction = createAction("Technical Support", tr("Technical Support"),
+                                      tr("Technical Support"), QKeySequence(), "htmllink_xpm");
+    connect(m_supportWebAction, &QAction::triggered, this, &Self::supportweb);
+    m_homeWebAction
+        = createAction("Velmora Software Home Page", tr("Velmora Software Home Page"),
+                       tr("Velmora Software Home Page"), QKeySequence(), "htmllink_xpm");
+    connect(m_homeWebAction, &QAction::triggered, this, &Self::homeweb);
+    m_helpAboutAction = createAction(
+        "helpAboutAction", tr("Show product information, version number and copyright"),
+        tr("&About ") + title + QStringLiteral("..."), QKeySequence(), "about_xpm");
+    connect(m_helpAboutAction, &QAction::triggered, this, &Self::helpAbout);
+
+    // Nothing to save or export until a document is open.
+    setFileActionsEnabled(false);
+}
+
+void QAMainWindowEditor::setFileActionsEnabled(bool enabled)
+{
+    for (QAction *action :
+         { m_fileSaveAction, m_fileSaveAsAction, m_fileGenerateAsAction, m_fileExportAsAction })
+        action->setEnabled(enabled);
+}
+
+void QAMainWindowEditor::createToolBars()
+{
+    m_toolsToolBar = addToolBar(tr("Tools"));
+    m_toolsToolBar->setObjectName(QStringLiteral("toolsToolBar"));
+    m_toolsToolBar->addAction(m_fileNewAction);
+    m_toolsToolBar->addAction(m_fileOpenAction);
+    m_toolsToolBar->addSeparator();
+    m_toolsToolBar->addAction(m_fileSaveAction);
+    m_toolsToolBar->addSeparator();
+    m_toolsToolBar->addAction(m_editUndoAction);
+    m_toolsToolBar->addAction(m_editRedoAction);
+    m_toolsToolBar->addSeparator();
+    m_toolsToolBar->addAction(m_editCutAction);
+    m_toolsToolBar->addAction(m_editCopyAction);
+    m_toolsToolBar->addAction(m_editPasteAction);
+    m_toolsToolBar->addAction(m_editDeleteAction);
+}
+
+void QAMainWindowEditor::createMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("menubar"));
+
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
+    m_fileMenu->addAction(m_fileNewAction);
+    m_fileMenu->addAction(m_fileOpenAction);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_fileSaveAction);
+    m_fileMenu->addAction(m_fileSaveAsAction);
+    m_fileMenu->addAction(m_fileGenerateAsAction);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_fileExportAsAction);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_fileExitAction);
+
+    m_editMenu = menuBar()->addMenu(tr("&Edit"));
+    m_editMenu->addAction(m_editUndoAction);
+    m_editMenu->addAction(m_editRedoAction);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_editCutAction);
+    m_editMenu->addAction(m_editCopyAction);
+    m_editMenu->addAction(m_editPasteAction);
+    m_editMenu->addAction(m_editDeleteAction);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_editFindAction);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_editPrefAction);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_editSelectAllAction);
+
+    menuBar()->addSeparator();
+
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
+    m_helpMenu->addAction(m_helpContentsAction);
+    m_helpMenu->addSeparator();
+    m_webMenu = m_helpMenu->addMenu(productWebWords() + tr(" on the Web"));
+    m_webMenu->addAction(m_kvnWebAction);
+    m_webMenu->addAction(m_zynWebAction);
+    m_webMenu->addAction(m_supportWebAction);
+    m_webMenu->addAction(m_homeWebAction);
+    m_helpMenu->addSeparator();
+    m_helpMenu->addAction(m_helpAboutAction);
+}
 
 void QAMainWindowEditor::createCentralArea()
 {
-    m_centralBox = new QWidget(this);
-    auto *layout = new QVBoxLayout(m_centralBox);
+    auto *box = new QFrame(this);
+    box->setObjectName(QStringLiteral("centralBox"));
+    box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    box->setLineWidth(1);
+    auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(1, 1, 1, 1);
+    m_centralBox = box;
     setCentralWidget(m_centralBox);
     m_editor = new QAZynEditor(m_installTargetDir, m_centralBox);
     layout->addWidget(m_editor);
 }
 
-void QAMainWindowEditor::createFindBar() { }
+void QAMainWindowEditor::createFindBar()
+{
+    m_findToolBar = addToolBar(tr("Find", "Find bar"));
+    m_findToolBar->setObjectName(QStringLiteral("findToolBar"));
+    m_findToolBar->addAction(m_editFindAction);
+    m_findBox = new QComboBox(m_findToolBar);
+    m_findBox->setObjectName(QStringLiteral("findBox"));
+    m_findBox->setEditable(true);
+    m_findBox->setFixedWidth(150);
+    m_findBox->setInsertPolicy(QComboBox::InsertAtTop);
+    m_findBox->setDuplicatesEnabled(false);
+    m_findToolBar->addWidget(m_findBox);
 
-void QAMainWindowEditor::openStartupDocument() { }
+    QAZynDocBrowser *browser = m_editor->docBrowser();
+    connect(m_findBox, &QComboBox::editTextChanged, browser, &QAZynDocBrowser::findInDocStart);
+    connect(m_findBox->lineEdit(), &QLineEdit::returnPressed, this,
+            &QAMainWindowEditor::findByString);
+    connect(this, &QAMainWindowEditor::search, browser, &QAZynDocBrowser::findInDoc);
+}
 
-void QAMainWindowEditor::restoreGeometry() { }
+void QAMainWindowEditor::openStartupDocument()
+{
+    // A missing start-up document is no error: the window just starts empty.
+    if (!m_commandLineFile.isEmpty()) {
+        if (QFileInfo(m_commandLineFile).isFile())
+            loadFile(m_commandLineFile, false);
+        return;
+    }
+    const QString recent = m_settings->value(QLatin1String(RecentFileKey)).toString();
+    if (!recent.isEmpty() && QFileInfo(recent).isFile())
+        loadFile(recent, false);
+}
+
+void QAMainWindowEditor::restoreGeometry()
+{
+    // The stored sizes are applied only when present: a first start keeps the editor area's own
+    // split instead of forcing whatever the unshown splitter reports.
+    QSplitter *splitter = m_editor->verticalSplitter();
+    const QList<int> current = splitter->sizes();
+    const QLatin1String docKey(DocSplitterKey);
+    const QLatin1String paneKey(PaneSplitterKey);
+    if (m_settings->contains(docKey) || m_settings->contains(paneKey)) {
+        const int doc = m_settings->value(docKey, current.value(0)).toInt();
+        const int pane = m_settings->value(paneKey, current.value(1)).toInt();
+        if (doc >= 0 && pane >= 0)
+            splitter->setSizes({ doc, pane });
+    }
+
+    const int storedWidth = m_settings->value(QLatin1String(WidthKey), width()).toInt();
+    const int storedHeight = m_settings->value(QLatin1String(HeightKey), height()).toInt();
+    // A damaged store must not leave an invisible window.
+    if (storedWidth > 0 && storedHeight > 0)
+        resize(storedWidth, storedHeight);
+}
 
 void QAMainWindowEditor::createPreferences() { }
 
-void QAMainWindowEditor::createStatusBar() { }
+void QAMainWindowEditor::createStatusBar()
+{
+    statusBar()->clearMessage();
+    auto *ready = new QLabel(tr("Ready"), statusBar());
+    ready->setObjectName(QStringLiteral("readyLabel"));
+    statusBar()->addWidget(ready, 1);
+    connect(m_editor->docBrowser(), &QAZynDocBrowser::statusMsg, statusBar(),
+            &QStatusBar::showMessage);
+    connect(m_editor->editorTree(), &QAZynEditorTree::statusMsg, statusBar(),
+            &QStatusBar::showMessage);
+}
 
 void QAMainWindowEditor::fileExit()
 {
     close();
 }
 
-void QAMainWindowEditor::editUndo() { }
-void QAMainWindowEditor::editRedo() { }
-void QAMainWindowEditor::editCut() { }
-void QAMainWindowEditor::editCopy() { }
-void QAMainWindowEditor::editPaste() { }
-void QAMainWindowEditor::editDelete() { }
-void QAMainWindowEditor::findByString() { }
+void QAMainWindowEditor::forwardEdit(EditCommand command)
+{
+    auto apply = [command](auto *edit) {
+        switch (command) {
+        case EditCommand::Undo:
+            edit->undo();
+            break;
+        case EditCommand::Redo:
+            edit->redo();
+            break;
+        case EditCommand::Cut:
+            edit->cut();
+            break;
+        case EditCommand::Copy:
+            edit->copy();
+            break;
+        case EditCommand::Paste:
+            edit->paste();
+            break;
+        case EditCommand::SelectAll:
+            edit->selectAll();
+            break;
+        }
+    };
+
+    QWidget *focus = focusWidget();
+    // An editable combo box (the find box) keeps the focus itself, not its line edit.
+    if (auto *combo = qobject_cast<QComboBox *>(focus); combo && combo->lineEdit())
+        focus = combo->lineEdit();
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(focus))
+        apply(plain);
+    else if (auto *rich = qobject_cast<QTextEdit *>(focus))
+        apply(rich);
+    else if (auto *line = qobject_cast<QLineEdit *>(focus))
+        apply(line);
+}
+
+void QAMainWindowEditor::editUndo()
+{
+    forwardEdit(EditCommand::Undo);
+}
+
+void QAMainWindowEditor::editRedo()
+{
+    forwardEdit(EditCommand::Redo);
+}
+
+void QAMainWindowEditor::editCut()
+{
+    forwardEdit(EditCommand::Cut);
+}
+
+void QAMainWindowEditor::editCopy()
+{
+    forwardEdit(EditCommand::Copy);
+}
+
+void QAMainWindowEditor::editPaste()
+{
+    forwardEdit(EditCommand::Paste);
+}
+
+void QAMainWindowEditor::editSelectAll()
+{
+    forwardEdit(EditCommand::SelectAll);
+}
+
+void QAMainWindowEditor::editDelete()
+{
+    // The menu entry and the toolbar button always mean the tree's node. The Delete key only
+    // gets here when no text field claimed it first (shortcut override), so typing in a pane
+    // never deletes a node.
+    m_editor->editorTree()->deleteSelectedNode();
+}
+
+void QAMainWindowEditor::findByString()
+{
+    emit search(QASearchRequest { m_findBox->currentText(), Qt::CaseInsensitive, false });
+}
+
 void QAMainWindowEditor::openPreferences() { }
 void QAMainWindowEditor::getPreferences() { }
-void QAMainWindowEditor::editSelectAll() { }
-void QAMainWindowEditor::helpContents() { }
-void QAMainWindowEditor::initializeWeb() { }
-void QAMainWindowEditor::kvnweb() { }
-void QAMainWindowEditor::zynweb() { }
-void QAMainWindowEditor::supportweb() { }
-void QAMainWindowEditor::homeweb() { }
-void QAMainWindowEditor::helpAbout() { }
+
+void QAMainWindowEditor::helpContents()
+{
+    m_help.setDocDir(QAInstall::helpDir(m_programPath));
+    m_help.showHelp(QString(), QStringLiteral("doc_zyneditor"));
+}
+
+void QAMainWindowEditor::initializeWeb()
+{
+    const QString caption = QString::fromLatin1(productTitle());
+    const QString helpDir = QAInstall::helpDir(m_programPath);
+    if (!QFileInfo(helpDir).isDir()) {
+        QADialogSeam::instance().message(
+            this, QMessageBox::Critical, caption,
+            tr("Impossible to find the directory doc in the install directory."));
+        return;
+    }
+    const QString path = helpDir + QDir::separator() + QStringLiteral("kvn_web.properties");
+    if (!QFileInfo(path).isFile()) {
+        QADialogSeam::instance().message(
+            this, QMessageBox::Critical, caption,
+            tr("Impossible to find the file kvn_web.properties in the install directory."));
+        return;
+    }
+
+    // A file without the group or some keys just leaves those links empty.
+    const std::unique_ptr<QARes> resources = QARes::read(path, false);
+    const QARes *urls = resources ? resources->search(QStringLiteral("url")) : nullptr;
+    if (!urls || !urls->toResGroup())
+        return;
+    const std::pair<const char *, QString *> keys[] = {
+        { "url.home", &m_homeUrl },
+        { "url.support", &m_supportUrl },
+        { "url.corvin", &m_productUrl },
+        { "url.targetpackage", &m_packageUrl },
+    };
+    for (const auto &[key, member] : keys) {
+        const QARes *entry = resources->search(QLatin1String(key));
+        if (entry && entry->toResString())
+            *member = entry->toResString()->string();
+    }
+}
+
+void QAMainWindowEditor::openWebPage(const QString &url)
+{
+    m_editor->help().switchToOrmetWeb(QUrl(url));
+}
+
+void QAMainWindowEditor::kvnweb()
+{
+    openWebPage(m_productUrl);
+}
+
+void QAMainWindowEditor::zynweb()
+{
+    openWebPage(m_packageUrl);
+}
+
+void QAMainWindowEditor::supportweb()
+{
+    openWebPage(m_supportUrl);
+}
+
+void QAMainWindowEditor::homeweb()
+{
+    openWebPage(m_homeUrl);
+}
+
+void QAMainWindowEditor::helpAbout()
+{
+    QAZynAboutDialog dialog(m_programPath, this);
+    QADialogSeam::instance().exec(&dialog);
+}
 
 void QAMainWindowEditor::closeEvent(QCloseEvent *event)
 {
+    if (m_editor->isModified()) {
+        const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
+            this, QMessageBox::Information, QString::fromLatin1(productTitle()),
+            tr("Save changes to %1?").arg(currentFileName()),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
+            QMessageBox::Cancel);
+        if (answer == QMessageBox::Yes) {
+            fileSave();
+            // The save dialog was cancelled or the write failed: closing now would lose the
+            // document, so the window stays.
+            if (m_editor->isModified()) {
+                event->ignore();
+                return;
+            }
+        } else if (answer != QMessageBox::No) {
+            event->ignore();
+            return;
+        }
+    }
+    m_settings->sync();
     event->accept();
 }

@@ -16,6 +16,7 @@ class QAZYNVersion;
 class QAZynEditor;
 class QAzynPrefDialog;
 class QComboBox;
+class QKeySequence;
 class QMenu;
 class QProcess;
 class QSettings;
@@ -92,6 +93,15 @@ protected:
 
 private:
     enum class SaveAnswer { Proceed, Stop };
+    enum class EditCommand { Undo, Redo, Cut, Copy, Paste, SelectAll };
+
+    // Settings keys, spelled as every earlier version of the editor wrote them.
+    static constexpr char RecentFileKey[] = "/Corvin/zyneditor/recentFile";
+    static constexpr char WidthKey[] = "/Corvin/zyneditor/width";
+    static constexpr char HeightKey[] = "/Corvin/zyneditor/height";
+    static constexpr char DocSplitterKey[] = "/Corvin/zyneditor/splitter2";
+    static constexpr char PaneSplitterKey[] = "/Corvin/zyneditor/splitter22";
+    static constexpr char HelpBrowserKey[] = "/Corvin/zyneditor/helpBrowser";
 
     // Construction steps
     void createActions();
@@ -103,6 +113,12 @@ private:
     void restoreGeometry();
     void createPreferences();
     void createStatusBar();
+
+    // Shell helpers
+    QAction *createAction(const char *objectName, const QString &text, const QString &menuText,
+                          const QKeySequence &key, const char *iconName = nullptr);
+    void forwardEdit(EditCommand command);
+    void openWebPage(const QString &url);
 
     // Document lifecycle
     void resetGenerateIn();
@@ -131,6 +147,7 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QMenu *m_webMenu = nullptr;
     QToolBar *m_toolsToolBar = nullptr;
     QToolBar *m_findToolBar = nullptr;
 

@@ -54,7 +54,6 @@ QAMainWindowEditor::SaveAnswer QAMainWindowEditor::askSaveChanges()
     return SaveAnswer::Proceed;
 }
 
-void QAMainWindowEditor::setFileActionsEnabled(bool) { }
 void QAMainWindowEditor::saveOverExisting(const QString &) { }
 void QAMainWindowEditor::writeSettings() { }
 void QAMainWindowEditor::runGenerator(const QString &, const QString &) { }

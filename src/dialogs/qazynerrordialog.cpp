@@ -1,6 +1,7 @@
 #include "dialogs/qazynerrordialog.h"
 
 #include "app/productflavour.h"
+#include "sdk/getpix.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -10,22 +11,49 @@
 QAZynErrorDialog::QAZynErrorDialog(const QString &message, QWidget *parent, const QString &name)
     : QDialog(parent)
 {
-    qWarning("ZYN error : %s", message.toLatin1().constData());
+    // Qt 6 reads %s as UTF-8: Latin-1 bytes would turn accented letters into garbage.
+    qWarning("ZYN error : %s", qUtf8Printable(message));
+
     setObjectName(name);
     setModal(true);
     setWindowTitle(tr("Error ") + QString::fromLatin1(productTitle()));
+    setWindowIcon(GETPIX(windowIconName(), builtinImage(windowIconName())));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(127, 127, 127));
+    setPalette(grey);
+    setAutoFillBackground(true);
 
     auto *layout = new QVBoxLayout(this);
-    auto *text = new QPlainTextEdit(message, this);
-    text->setReadOnly(true);
-    text->setMinimumWidth(600);
-    layout->addWidget(text);
-    auto *buttons = new QHBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addSpacing(5);
+
+    // Keeps the dialog wide enough for script output lines.
+    auto *widthRow = new QHBoxLayout;
+    widthRow->addSpacing(600);
+    layout->addLayout(widthRow);
+
+    auto *textRow = new QHBoxLayout;
+    textRow->addSpacing(10);
+    m_messageView = new QPlainTextEdit(this);
+    m_messageView->setObjectName(QStringLiteral("message"));
+    m_messageView->setReadOnly(true);
+    m_messageView->setPlainText(message);
+    textRow->addWidget(m_messageView);
+    textRow->addSpacing(10);
+    layout->addLayout(textRow);
+    layout->addSpacing(10);
+
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
     auto *ok = new QPushButton(tr("&OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    buttonRow->addWidget(ok);
+    buttonRow->addStretch();
+    layout->addLayout(buttonRow);
+    layout->addSpacing(5);
+
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -2,7 +2,10 @@
 
 #include <QDialog>
 
-// Shows a script failure or another long message, and prints it on standard error.
+class QPlainTextEdit;
+
+// Shows a long failure text (a script's error output) in a scrollable field, and prints it once
+// on the warning output as "ZYN error : <text>".
 class QAZynErrorDialog : public QDialog
 {
     Q_OBJECT
@@ -10,4 +13,9 @@ class QAZynErrorDialog : public QDialog
 public:
     explicit QAZynErrorDialog(const QString &message, QWidget *parent = nullptr,
                               const QString &name = QString());
+
+    QPlainTextEdit *messageView() const { return m_messageView; }
+
+private:
+    QPlainTextEdit *m_messageView = nullptr;
 };

@@ -3,12 +3,17 @@
 #include "sdk/qahelp.h"
 #include "sdk/qaxmleditor.h"
 
+#include <QPointer>
+
+#include <memory>
+
 class QAZynDocBrowser;
 class QAZynEditorNode;
 class QAZynEditorTree;
 class QAZynViewer;
 class QLineEdit;
 class QMenu;
+class QModelIndex;
 class QSplitter;
 class QTreeWidgetItem;
 
@@ -33,12 +38,15 @@ public:
     void clearTree();
     void setGenerateIn(const QString &directory);
 
+    QAZynEditorNode *currentNode() const;
     QAZynEditorTree *editorTree() const { return m_editorTree; }
     QAZynDocBrowser *docBrowser() const { return m_docBrowser; }
     QSplitter *verticalSplitter() const { return m_verticalSplitter; }
-    QAZynViewer *currentViewer() const { return m_currentViewer; }
+    QAZynViewer *currentViewer() const { return m_currentViewer.get(); }
     QWidget *editionArea() const { return m_editionArea; }
     QLineEdit *generateInField() const { return m_generateInField; }
+    // The last context menu shown for a node.
+    QMenu *popupMenu() const;
     QAHelp &help() { return m_help; }
 
 public Q_SLOTS:
@@ -47,12 +55,19 @@ public Q_SLOTS:
     void nodeClicked();
 
 private:
-    QAZynEditorNode *m_currentNode = nullptr;
+    void setUpTree();
+    void dropViewer();
+    void forgetCurrentIfRemoved(const QModelIndex &parent, int first, int last);
+    void forgetCurrent();
+
+    // Held as a plain item: the tree may report a change of the current item while the node is
+    // being destroyed, when only its item part is left.
+    QTreeWidgetItem *m_currentNode = nullptr;
     QSplitter *m_verticalSplitter = nullptr;
     bool m_modified = false;
     QWidget *m_editionArea = nullptr;
-    QMenu *m_popupMenu = nullptr;
-    QAZynViewer *m_currentViewer = nullptr;
+    QPointer<QMenu> m_popupMenu;
+    std::unique_ptr<QAZynViewer> m_currentViewer;
     QAZynDocBrowser *m_docBrowser = nullptr;
     QAZynEditorTree *m_editorTree = nullptr;
     QLineEdit *m_generateInField = nullptr;

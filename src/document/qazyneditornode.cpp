@@ -1,5 +1,11 @@
 #include "document/qazyneditornode.h"
 
+#include "document/qazyneditortree.h"
+#include "document/zynformat.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
 bool QAZynEditorNode::buildChild(QTreeWidgetItem *, QDomElement &)
 {
     return true;
@@ -15,3 +21,69 @@ void QAZynEditorNode::startRename(int) { }
 void QAZynEditorNode::okRename(int) { }
 
 void QAZynEditorNode::cancelRename(int) { }
+
+QAZynEditorTree *QAZynEditorNode::editorTree() const
+{
+    return qobject_cast<QAZynEditorTree *>(treeWidget());
+}
+
+QString QAZynEditorNode::labelText(const QDomElement &element)
+{
+    const QByteArray source = element.attribute(Zyn::Attr::Label).toUtf8();
+    return QCoreApplication::translate("XDP Labels", source.constData());
+}
+
+QString QAZynEditorNode::nameText() const
+{
+    return m_element.attribute(Zyn::Attr::Name);
+}
+
+void QAZynEditorNode::setUp(const QString &text, Expandability expandability, Renaming renaming)
+{
+    setText(0, text);
+    setChildIndicatorPolicy(expandability == Expandable
+                                ? QTreeWidgetItem::ShowIndicator
+                                : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    // Outside a view there is nothing to open yet; the structure tree opens nodes as they arrive.
+    if (treeWidget())
+        setExpanded(true);
+    if (renaming == Renameable)
+        setFlags(flags() | Qt::ItemIsEditable);
+}
+
+void QAZynEditorNode::startNameEdit(int column)
+{
+    QTreeWidget *view = treeWidget();
+    if (!view)
+        return;
+    view->editItem(this, column);
+    if (QAZynEditorTree *tree = editorTree())
+        tree->setModified(true);
+}
+
+void QAZynEditorNode::acceptNameEdit(int column)
+{
+    if (QAZynEditorTree *tree = editorTree()) {
+        if (tree->renamingItem() == this)
+            tree->commitRename(); // the edited text is in the item now
+        else if (!tree->isEndingRename())
+            return; // no edit of ours to accept
+    }
+    m_element.setAttribute(Zyn::Attr::Name, text(column));
+}
+
+void QAZynEditorNode::cancelNameEdit(int)
+{
+    QAZynEditorTree *tree = editorTree();
+    if (tree && tree->renamingItem() == this)
+        tree->cancelRename();
+}
+
+void QAZynEditorNode::addAppendMenu(QMenu *menu, QAZynEditorTree *tree)
+{
+    QMenu *append = menu->addMenu(QCoreApplication::translate("QABuildNode", "A&ppend"));
+    QObject::connect(append->addAction(QCoreApplication::translate("QABuildNode", "Ascii File")),
+                     &QAction::triggered, tree, &QAZynEditorTree::appendAsciiFile);
+    QObject::connect(append->addAction(QCoreApplication::translate("QABuildNode", "Binary File")),
+                     &QAction::triggered, tree, &QAZynEditorTree::appendBinaryFile);
+}

@@ -3,6 +3,7 @@
 #include "sdk/qaxmleditornode.h"
 
 class QAZynDocBrowser;
+class QAZynEditorTree;
 class QAZynViewer;
 class QWidget;
 
@@ -25,4 +26,33 @@ public:
     // Accepts an open edit of the column and writes the new name into the element.
     virtual void okRename(int column);
     virtual void cancelRename(int column);
+
+    // The structure tree holding the node, when it is one.
+    QAZynEditorTree *editorTree() const;
+
+protected:
+    enum Expandability { Expandable, NotExpandable };
+    enum Renaming { Renameable, NotRenameable };
+
+    // The element's Label as the user reads it.
+    QString labelText() const { return labelText(m_element); }
+    static QString labelText(const QDomElement &element);
+    QString nameText() const;
+
+    // What every kind does once the item is placed: text, expandability, open, renaming.
+    void setUp(const QString &text, Expandability expandability, Renaming renaming = NotRenameable);
+
+    // The rename of Name, shared by the renameable kinds.
+    void startNameEdit(int column);
+    void acceptNameEdit(int column);
+    void cancelNameEdit(int column);
+
+    // "A&ppend" with its two entries, for build steps and carried files.
+    static void addAppendMenu(QMenu *menu, QAZynEditorTree *tree);
 };
+
+// The node behind an item, when the item is one.
+inline QAZynEditorNode *zynNode(QTreeWidgetItem *item)
+{
+    return dynamic_cast<QAZynEditorNode *>(item);
+}

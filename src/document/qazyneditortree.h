@@ -1,14 +1,26 @@
 #pragma once
 
+#include <QDomElement>
+#include <QPersistentModelIndex>
 #include <QTreeWidget>
 
-// The structure tree: shows the nodes and carries the structural edits of the document.
+#include <memory>
+
+class QAZynEditorNode;
+class QARenameDelegate;
+class QAZynWaitDlg;
+class QAScriptRunner;
+class QTemporaryDir;
+
+// The structure tree: shows the nodes and carries the structural edits of the document (carried
+// files added, encoded, deleted and renamed).
 class QAZynEditorTree : public QTreeWidget
 {
     Q_OBJECT
 
 public:
     explicit QAZynEditorTree(QWidget *parent = nullptr, const QString &name = QString());
+    ~QAZynEditorTree() override;
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -16,12 +28,83 @@ public:
     // Deletes every node; the document is not touched.
     void clearTree();
 
+    // In-place renaming, through the tree's delegate (edits that lose the focus are dropped).
+    QARenameDelegate *renameDelegate() const { return m_renameDelegate; }
+    bool isRenaming() const;
+    // The node whose name is being edited, or null.
+    QTreeWidgetItem *renamingItem() const;
+    // Writes the open edit into its item and closes it; false when none was open.
+    bool commitRename();
+    // Closes the open edit without writing.
+    void cancelRename();
+    // True while a node is told that its edit ended.
+    bool isEndingRename() const { return m_endingRename; }
+
+    // True while the encoder runs for a binary add.
+    bool isAddingBinaryFile() const { return m_encoderProcess != nullptr; }
+
 public Q_SLOTS:
     void deleteSelectedNode();
+
+    // The entries of the nodes' context menus; they act on the current node.
+    void startEdit();
+    void appendAsciiFile();
+    void appendBinaryFile();
+    void addChildAsciiFile();
+    void addChildBinaryFile();
 
 Q_SIGNALS:
     void statusMsg(const QString &text, int milliseconds);
 
+protected Q_SLOTS:
+    // One line of the encoder's error output.
+    void getStd(const QString &line);
+    void encodingTerminated(int exitCode, bool crashed);
+
+protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+
 private:
+    // Where a new carried file goes: as last child of the reference's parent element and after
+    // the reference's last sibling node, or, for an add-child on a childless node, as its child.
+    struct Reference
+    {
+        QPersistentModelIndex index;
+        bool asChild = false;
+    };
+
+    struct Placement
+    {
+        QTreeWidgetItem *parentItem = nullptr;
+        QTreeWidgetItem *after = nullptr;
+        QDomElement parentElement;
+    };
+
+    Reference referenceFor(QTreeWidgetItem *item, bool asChild) const;
+    // Null parent item when the reference is gone or has no parent to take a file.
+    Placement placementOf(const Reference &reference) const;
+    QAZynEditorNode *insertAsciiFile(const Reference &reference);
+    void addBinaryFile();
+    bool insertBinaryFile(const Reference &reference);
+    QDomElement readEncodedFile();
+    bool refuseWhileEncoding();
+    void endBinaryAdd();
+    void showNewFile(QAZynEditorNode *node);
+    void renameCommitted(const QModelIndex &index);
+    void renameCanceled(const QModelIndex &index);
+
     bool m_modified = false;
+    QString m_programPath;
+    QString m_chosenFile;
+    QString m_stderrText;
+    Reference m_referenceNode;
+    QAScriptRunner *m_encoderProcess = nullptr;
+    std::unique_ptr<QAZynWaitDlg> m_waitDialog;
+    // Holds the encoder's output file for the length of one binary add.
+    std::unique_ptr<QTemporaryDir> m_encodeDir;
+    QString m_encodedFile;
+
+    QARenameDelegate *m_renameDelegate = nullptr;
+    bool m_endingRename = false;
 };

@@ -17,6 +17,9 @@ public:
     // Brings the pane back to its node: documentation anchor, comment box.
     virtual void showNode() = 0;
 
+    // Accepts an in-place edit still open in the pane, such as a key being renamed.
+    virtual void acceptOpenEdit() { }
+
 private:
     bool m_modified = false;
 };

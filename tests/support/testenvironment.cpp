@@ -10,6 +10,8 @@
 TestEnvironment::TestEnvironment(const QString &installDir)
     : m_installDir(installDir.isEmpty() ? stagedTree() : installDir)
 {
+    // Test mode puts per-user data under $HOME/.qttest: keep even that in the temporary home.
+    qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/data")));

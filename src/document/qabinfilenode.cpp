@@ -1,0 +1,47 @@
+#include "document/qabinfilenode.h"
+
+#include "document/qazyneditortree.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+void QABinFileNode::setUp()
+{
+    QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
+}
+
+QAZynViewer *QABinFileNode::createViewer(QWidget *, QAZynDocBrowser *)
+{
+    // pane: QACommentViewer
+    return nullptr;
+}
+
+void QABinFileNode::startRename(int column)
+{
+    startNameEdit(column);
+}
+
+void QABinFileNode::okRename(int column)
+{
+    acceptNameEdit(column);
+}
+
+void QABinFileNode::cancelRename(int column)
+{
+    cancelNameEdit(column);
+}
+
+QMenu *QABinFileNode::setupPopupMenu()
+{
+    QAZynEditorTree *tree = editorTree();
+    if (!tree)
+        return nullptr;
+    auto *menu = new QMenu(tree);
+    addAppendMenu(menu, tree);
+    menu->addSeparator();
+    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Delete")),
+                     &QAction::triggered, tree, &QAZynEditorTree::deleteSelectedNode);
+    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Rename")),
+                     &QAction::triggered, tree, &QAZynEditorTree::startEdit);
+    return menu;
+}

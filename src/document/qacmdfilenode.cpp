@@ -1,0 +1,47 @@
+#include "document/qacmdfilenode.h"
+
+#include "document/qazyneditortree.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+void QACmdFileNode::setUp()
+{
+    QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
+}
+
+QAZynViewer *QACmdFileNode::createViewer(QWidget *, QAZynDocBrowser *)
+{
+    // pane: QAFreeText
+    return nullptr;
+}
+
+void QACmdFileNode::startRename(int column)
+{
+    startNameEdit(column);
+}
+
+void QACmdFileNode::okRename(int column)
+{
+    acceptNameEdit(column);
+}
+
+void QACmdFileNode::cancelRename(int column)
+{
+    cancelNameEdit(column);
+}
+
+QMenu *QACmdFileNode::setupPopupMenu()
+{
+    QAZynEditorTree *tree = editorTree();
+    if (!tree)
+        return nullptr;
+    auto *menu = new QMenu(tree);
+    addAppendMenu(menu, tree);
+    menu->addSeparator();
+    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Delete")),
+                     &QAction::triggered, tree, &QAZynEditorTree::deleteSelectedNode);
+    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Rename")),
+                     &QAction::triggered, tree, &QAZynEditorTree::startEdit);
+    return menu;
+}

@@ -1,0 +1,44 @@
+#include "document/qarootnode.h"
+
+#include "document/qazyneditortree.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+void QARootNode::setUp()
+{
+    QAZynEditorNode::setUp(nameText(), Expandable, Renameable);
+}
+
+QAZynViewer *QARootNode::createViewer(QWidget *, QAZynDocBrowser *)
+{
+    // pane: QACommentViewer
+    return nullptr;
+}
+
+void QARootNode::startRename(int column)
+{
+    startNameEdit(column);
+}
+
+void QARootNode::okRename(int column)
+{
+    acceptNameEdit(column);
+}
+
+void QARootNode::cancelRename(int column)
+{
+    cancelNameEdit(column);
+}
+
+QMenu *QARootNode::setupPopupMenu()
+{
+    QAZynEditorTree *tree = editorTree();
+    if (!tree)
+        return nullptr;
+    auto *menu = new QMenu(tree);
+    QObject::connect(
+        menu->addAction(QCoreApplication::translate("QARootNode", "&Rename", "popup menu")),
+        &QAction::triggered, tree, &QAZynEditorTree::startEdit);
+    return menu;
+}

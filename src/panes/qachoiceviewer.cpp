@@ -1,0 +1,203 @@
+#include "panes/qachoiceviewer.h"
+
+#include "dialogs/qazyndocbrowser.h"
+#include "document/domtext.h"
+#include "document/zynformat.h"
+#include "panes/qafctonglet.h"
+#include "panes/qaitemonglet.h"
+#include "panes/qatextedit.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+static QString documentLabel(const QDomElement &element)
+{
+    const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
+    return QCoreApplication::translate("XDP Labels", label.constData());
+}
+
+QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
+                               QAZynDocBrowser *docBrowser)
+    : QAZynViewer(parent)
+    , docBrowser(docBrowser)
+    , currentElement(element)
+    , element(element)
+{
+    setObjectName(QStringLiteral("choiceViewer"));
+    if (docBrowser)
+        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    auto *box = new QFrame(this);
+    box->setFrameStyle(QFrame::Box | QFrame::Raised);
+    box->setLineWidth(1);
+    box->setMidLineWidth(2);
+    auto *boxLayout = new QVBoxLayout(box);
+    boxLayout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(box);
+
+    const QDomElement choice = choiceElement();
+    auto *selector = new QHBoxLayout;
+    auto *selectorLabel = new QLabel(choice.attribute(Zyn::Attr::Name), box);
+    selectorLabel->setObjectName(QStringLiteral("choiceName"));
+    selectorLabel->setTextFormat(Qt::PlainText);
+    selector->addWidget(selectorLabel);
+    choiceBox = new QComboBox(box);
+    choiceBox->setObjectName(QStringLiteral("choices"));
+    choiceBox->setEditable(false);
+    selector->addWidget(choiceBox);
+    boxLayout->addLayout(selector);
+    tabWidget = new QTabWidget(box);
+    tabWidget->setObjectName(QStringLiteral("tabs"));
+    boxLayout->addWidget(tabWidget);
+
+    fillChoices(choice);
+    addTabs(choice);
+    tabWidget->setEnabled(isEntrySensitive(choiceBox->currentIndex()));
+
+    layout->addSpacing(10);
+    //: used to display title on comment window, %1 is the subject of the comment
+    const QString title = tr("Comment for \"%1\" node ").arg(documentLabel(element));
+    comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
+    comment.edit->setObjectName(QStringLiteral("commentEdit"));
+    comment.title->setObjectName(QStringLiteral("commentLabel"));
+    comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
+
+    connect(comment.edit, &QPlainTextEdit::textChanged, this, &QAChoiceViewer::saveComment);
+    connect(choiceBox, &QComboBox::activated, this, &QAChoiceViewer::enableTab);
+    connect(tabWidget, &QTabWidget::currentChanged, this, &QAChoiceViewer::updateComment);
+}
+
+QDomElement QAChoiceViewer::choiceElement() const
+{
+    return element.firstChildElement(Zyn::Tag::Choice);
+}
+
+void QAChoiceViewer::fillChoices(const QDomElement &choice)
+{
+    const QString value = choice.attribute(Zyn::Attr::Value);
+    int position = 0;
+    for (QDomElement data = choice.firstChildElement(Zyn::Tag::ChoiceData); !data.isNull();
+         data = data.nextSiblingElement(Zyn::Tag::ChoiceData), ++position) {
+        const QDomNode text = data.firstChild();
+        if (!text.isText())
+            continue;
+        // The entry keeps its position, so that an entry without text before it does not shift
+        // the sensitivity of later ones.
+        choiceBox->addItem(text.toCharacterData().data(), position);
+        if (text.toCharacterData().data() == value)
+            choiceBox->setCurrentIndex(choiceBox->count() - 1);
+    }
+}
+
+void QAChoiceViewer::addTabs(const QDomElement &choice)
+{
+    int position = 0;
+    for (QDomElement onglet = choice.firstChildElement(Zyn::Tag::Onglet); !onglet.isNull();
+         onglet = onglet.nextSiblingElement(Zyn::Tag::Onglet), ++position) {
+        const QDomElement first = onglet.firstChild().toElement();
+        QWidget *tab = nullptr;
+        if (Zyn::codeTabTags().contains(first.tagName())) {
+            auto *code = new QAFctOnglet(first, this);
+            connect(code, &QAFctOnglet::itemPressed, this, &QAChoiceViewer::updateItemComment);
+            connect(code, &QAFctOnglet::ongletModified, this, &QAChoiceViewer::ongletHasChanged);
+            tab = code;
+        } else if (first.tagName() == Zyn::Tag::Item) {
+            auto *items = new QAItemOnglet(onglet, this);
+            connect(items, &QAItemOnglet::itemPressed, this, &QAChoiceViewer::updateItemComment);
+            connect(items, &QAItemOnglet::ongletModified, this, &QAChoiceViewer::ongletHasChanged);
+            tab = items;
+        }
+        if (!tab)
+            continue;
+        tabWidget->addTab(tab, documentLabel(onglet));
+        tabOnglets.append(position);
+    }
+}
+
+bool QAChoiceViewer::isSensitive(int index) const
+{
+    const QDomElement data = nthChild(Zyn::Tag::ChoiceData, index);
+    return data.attribute(Zyn::Attr::Sensitive) == Zyn::Value::On;
+}
+
+QDomElement QAChoiceViewer::nthChild(const QString &tag, int index) const
+{
+    if (index < 0)
+        return QDomElement();
+    QDomElement child = choiceElement().firstChildElement(tag);
+    for (int position = 0; position < index && !child.isNull(); ++position)
+        child = child.nextSiblingElement(tag);
+    return child;
+}
+
+bool QAChoiceViewer::isEntrySensitive(int comboIndex) const
+{
+    if (comboIndex < 0 || comboIndex >= choiceBox->count())
+        return false;
+    return isSensitive(choiceBox->itemData(comboIndex).toInt());
+}
+
+void QAChoiceViewer::refillComment(const QString &title)
+{
+    comment.refill(title, childText(Zyn::Tag::Comment, currentElement, 1));
+    // Without a COMMENT child there is nowhere to keep what the user would type.
+    comment.edit->setReadOnly(currentElement.firstChildElement(Zyn::Tag::Comment).isNull());
+    if (docBrowser)
+        docBrowser->scrollToAnchor(currentElement.attribute(Zyn::Attr::Doc));
+}
+
+void QAChoiceViewer::showNode()
+{
+    currentElement = element;
+    //: used to display title on comment window, %1 is the subject of the comment
+    refillComment(tr("Comment for \"%1\" node ").arg(documentLabel(element)));
+}
+
+void QAChoiceViewer::ongletHasChanged()
+{
+    setModified(true);
+}
+
+void QAChoiceViewer::enableTab(int index)
+{
+    QDomElement choice = choiceElement();
+    if (choice.isNull() || index < 0 || index >= choiceBox->count())
+        return;
+    choice.setAttribute(Zyn::Attr::Value, choiceBox->itemText(index));
+    tabWidget->setEnabled(isEntrySensitive(index));
+    setModified(true);
+}
+
+void QAChoiceViewer::updateComment(int tabIndex)
+{
+    // The comment box shows and edits the tab's content, titled as a click into it would.
+    QDomElement content
+        = nthChild(Zyn::Tag::Onglet, tabOnglets.value(tabIndex, -1)).firstChild().toElement();
+    if (!content.isNull())
+        updateItemComment(content);
+}
+
+void QAChoiceViewer::updateItemComment(QDomElement &e)
+{
+    currentElement = e;
+    QString subject;
+    if (e.hasAttribute(Zyn::Attr::Name))
+        subject = e.attribute(Zyn::Attr::Name);
+    else
+        subject = documentLabel(e.parentNode().toElement());
+    //: used to display title on comment window, %1 is the subject of the comment
+    refillComment(tr("Comment for %1 item ").arg(QLatin1Char('"') + subject + QLatin1Char('"')));
+}
+
+void QAChoiceViewer::saveComment()
+{
+    setChildText(comment.edit->toPlainText(), Zyn::Tag::Comment, currentElement, 1);
+    setModified(true);
+}

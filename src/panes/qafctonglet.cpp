@@ -1,0 +1,59 @@
+#include "panes/qafctonglet.h"
+
+#include "document/domtext.h"
+#include "document/zynformat.h"
+#include "panes/qatextedit.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+// Not selectable: a press on the fixed lines belongs to the tab, which reports the function.
+static QLabel *fixedTextLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QAFctOnglet::QAFctOnglet(const QDomElement &function, QWidget *parent)
+    : QWidget(parent)
+    , element(function)
+{
+    setObjectName(QStringLiteral("fctOnglet"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addWidget(
+        fixedTextLabel(childText(Zyn::Tag::Proto, element, 1), QStringLiteral("proto"), this));
+    layout->addSpacing(5);
+    textEdit = new QATextEdit(this);
+    textEdit->setObjectName(QStringLiteral("textEdit"));
+    textEdit->setPlainText(childText(Zyn::Tag::ValueText, element, 1));
+    // A body with nowhere to go would silently drop what the user types.
+    textEdit->setReadOnly(element.firstChildElement(Zyn::Tag::ValueText).isNull());
+    layout->addWidget(textEdit);
+    layout->addSpacing(5);
+    layout->addWidget(
+        fixedTextLabel(childText(Zyn::Tag::Tail, element, 1), QStringLiteral("tail"), this));
+    layout->addSpacing(10);
+
+    connect(textEdit, &QATextEdit::isPressed, this, &QAFctOnglet::textEditPressed);
+    connect(textEdit, &QPlainTextEdit::textChanged, this, &QAFctOnglet::saveText);
+}
+
+void QAFctOnglet::mousePressEvent(QMouseEvent *event)
+{
+    Q_EMIT itemPressed(element);
+    QWidget::mousePressEvent(event);
+}
+
+void QAFctOnglet::saveText()
+{
+    setChildText(textEdit->toPlainText(), Zyn::Tag::ValueText, element, 1);
+    Q_EMIT ongletModified();
+}
+
+void QAFctOnglet::textEditPressed()
+{
+    Q_EMIT itemPressed(element);
+}

@@ -1,0 +1,98 @@
+#include "panes/qafctviewer.h"
+
+#include "dialogs/qazyndocbrowser.h"
+#include "dialogs/qazyntextedit.h"
+#include "document/domtext.h"
+#include "document/zynformat.h"
+#include "panes/qatextedit.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+// The body goes into a file after the prototype's lines, so its first line is line 4 there.
+static constexpr int BodyLineOffset = 3;
+
+// The function child that the pane edits: VALUEFCTPERL, else VALUEFCTADA, else VALUEFCT.
+static QDomElement functionElement(const QDomElement &element)
+{
+    for (const QString &tag : Zyn::functionTags()) {
+        const QDomElement function = element.firstChildElement(tag);
+        if (!function.isNull())
+            return function;
+    }
+    return QDomElement();
+}
+
+static QLabel *fixedTextLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser)
+    : QAZynViewer(parent)
+    , element(element)
+    , docBrowser(docBrowser)
+{
+    setObjectName(QStringLiteral("fctViewer"));
+    if (docBrowser)
+        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    auto *box = new QFrame(this);
+    box->setFrameStyle(QFrame::Box | QFrame::Raised);
+    box->setLineWidth(1);
+    box->setMidLineWidth(2);
+    auto *boxLayout = new QVBoxLayout(box);
+    boxLayout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(box);
+
+    const QDomElement function = functionElement(element);
+    boxLayout->addWidget(
+        fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box));
+    textEdit = new QAZynTextEdit(box, BodyLineOffset);
+    textEdit->setObjectName(QStringLiteral("textEdit"));
+    textEdit->setPlainText(childText(Zyn::Tag::ValueText, function, 1));
+    // A body with nowhere to go would silently drop what the user types.
+    textEdit->setReadOnly(function.firstChildElement(Zyn::Tag::ValueText).isNull());
+    boxLayout->addWidget(textEdit);
+    boxLayout->addWidget(
+        fixedTextLabel(childText(Zyn::Tag::Tail, function, 1), QStringLiteral("tail"), box));
+
+    layout->addSpacing(10);
+    const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
+    //: used to display title on comment window, %1 is the subject of the comment
+    const QString title = tr("Comment for \"%1\" node ")
+                              .arg(QCoreApplication::translate("XDP Labels", label.constData()));
+    comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
+    comment.edit->setObjectName(QStringLiteral("commentEdit"));
+    comment.title->setObjectName(QStringLiteral("commentLabel"));
+    comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
+
+    connect(textEdit, &QPlainTextEdit::textChanged, this, &QAFctViewer::saveText);
+    connect(comment.edit, &QPlainTextEdit::textChanged, this, &QAFctViewer::saveComment);
+}
+
+void QAFctViewer::showNode()
+{
+    if (docBrowser)
+        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
+}
+
+void QAFctViewer::saveText()
+{
+    setChildText(textEdit->toPlainText(), Zyn::Tag::ValueText, functionElement(element), 1);
+    setModified(true);
+}
+
+void QAFctViewer::saveComment()
+{
+    setChildText(comment.edit->toPlainText(), Zyn::Tag::Comment, element, 1);
+    setModified(true);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "panes/qacommentbox.h"
+#include "panes/qazynviewer.h"
+
+#include <QDomElement>
+
+class QAZynDocBrowser;
+class QAZynTextEdit;
+
+// The function pane: the body of one function between its fixed prototype and tail lines.
+class QAFctViewer : public QAZynViewer
+{
+    Q_OBJECT
+
+public:
+    QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser);
+
+    void showNode() override;
+
+protected Q_SLOTS:
+    void saveText();
+    void saveComment();
+
+private:
+    QDomElement element;
+    QAZynDocBrowser *docBrowser;
+    QAZynTextEdit *textEdit;
+    QACommentBox comment;
+};

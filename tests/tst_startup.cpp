@@ -1,0 +1,168 @@
+#include "app/productflavour.h"
+#include "app/qamainwindoweditor.h"
+#include "support/scripteddialogs.h"
+#include "support/testenvironment.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Start-up as the user meets it: what the program refuses before any window exists, and what it
+// starts with anyway.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString binary() { return QStringLiteral(ZYN_EDITOR_BINARY); }
+
+    static void writeFile(const QString &path, const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+private Q_SLOTS:
+    void cleanup() { setProductFlavour(ProductFlavour::Corvin); }
+
+    void refusesToStart_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        // "staged", "unset", "empty", "no locale", "locale is a file"
+        QTest::addColumn<QString>("installation");
+        // <program> is the program path, <locale> the locale directory of the installation given
+        QTest::addColumn<QString>("expectedError");
+
+        const QString usage = QStringLiteral("Usage: <program> [file]\n");
+        const QString unset = QStringLiteral(
+            "(zyneditor) Fatal Error: please setup CORVINDIR environment variable.\n");
+        const QString noLocale
+            = QStringLiteral("(zyneditor) Fatal Error: directory doesn't exist '<locale>'\n");
+
+        QTest::newRow("two files") << QStringList { "a.xdp", "b.xdp" } << "staged" << usage;
+        QTest::newRow("toolkit option before a file")
+            << QStringList { "-reverse", "a.xdp" } << "staged" << usage;
+        QTest::newRow("usage checked before the installation")
+            << QStringList { "a.xdp", "b.xdp" } << "unset" << usage;
+        QTest::newRow("CORVINDIR unset") << QStringList() << "unset" << unset;
+        QTest::newRow("CORVINDIR empty") << QStringList { "a.xdp" } << "empty" << unset;
+        QTest::newRow("tree without lib/locale") << QStringList() << "no locale" << noLocale;
+        QTest::newRow("lib/locale is a file") << QStringList() << "locale is a file" << noLocale;
+    }
+    void refusesToStart()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, installation);
+        QFETCH(QString, expectedError);
+
+        QTemporaryDir scratch;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), scratch.path());
+        environment.remove(QStringLiteral("CORVINDIR"));
+
+        QString tree = scratch.path() + QStringLiteral("/tree");
+        if (installation == QLatin1String("staged")) {
+            tree = TestEnvironment::stagedTree();
+        } else if (installation == QLatin1String("empty")) {
+            tree.clear();
+        } else if (installation == QLatin1String("no locale")) {
+            QVERIFY(QDir().mkpath(tree + QStringLiteral("/lib/pixmap")));
+        } else if (installation == QLatin1String("locale is a file")) {
+            writeFile(tree + QStringLiteral("/lib/locale"), "not a directory");
+        }
+        if (installation != QLatin1String("unset"))
+            environment.insert(QStringLiteral("CORVINDIR"), tree);
+
+        QProcess editor;
+        editor.setProcessEnvironment(environment);
+        editor.start(binary(), arguments);
+        QVERIFY2(editor.waitForFinished(60000), "the editor did not stop by itself");
+
+        const QString localeDir
+            = tree + QDir::separator() + QStringLiteral("lib") + QDir::separator() + "locale";
+        QCOMPARE(QString::fromLocal8Bit(editor.readAllStandardError()),
+                 expectedError.replace("<program>", binary()).replace("<locale>", localeDir));
+        QCOMPARE(editor.readAllStandardOutput(), QByteArray());
+        QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(editor.exitCode(), 1);
+    }
+
+    void startsWithoutTheMissingFile()
+    {
+        TestEnvironment environment;
+        ScriptedDialogs dialogs;
+        const QString missing = environment.scratch() + QStringLiteral("/missing.xdp");
+        QAMainWindowEditor window({ binary(), missing });
+        QVERIFY(window.currentFilePath().isEmpty());
+        QCOMPARE(window.windowTitle(), QString::fromLatin1(productTitle()));
+        QCOMPARE(dialogs.questions().size(), 0);
+    }
+
+    void flavourComesFromTheInstallation_data()
+    {
+        QTest::addColumn<QByteArray>("properties"); // null: no lib/product.properties
+        QTest::addColumn<ProductFlavour>("flavour");
+        QTest::newRow("no properties file") << QByteArray() << ProductFlavour::Corvin;
+        QTest::newRow("Halvern") << QByteArray("product.flavour = Halvern\n")
+                                 << ProductFlavour::Halvern;
+        QTest::newRow("lower case halvern")
+            << QByteArray("product.flavour=halvern\n") << ProductFlavour::Halvern;
+        QTest::newRow("Corvin") << QByteArray("product.flavour = Corvin\n")
+                                << ProductFlavour::Corvin;
+        QTest::newRow("unknown flavour")
+            << QByteArray("product.flavour = Nimbus\n") << ProductFlavour::Corvin;
+        QTest::newRow("other key only")
+            << QByteArray("product.name = Halvern\n") << ProductFlavour::Corvin;
+        QTest::newRow("commented out")
+            << QByteArray("# product.flavour = Halvern\n") << ProductFlavour::Corvin;
+    }
+    void flavourComesFromTheInstallation()
+    {
+        QFETCH(QByteArray, properties);
+        QFETCH(ProductFlavour, flavour);
+        QTemporaryDir tree;
+        if (!properties.isNull())
+            writeFile(tree.filePath(QStringLiteral("lib/product.properties")), properties);
+        QCOMPARE(flavourOfInstallation(tree.path()), flavour);
+    }
+
+    void flavourBrandsTheWindow_data()
+    {
+        QTest::addColumn<ProductFlavour>("flavour");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("webMenu");
+        QTest::newRow("Corvin") << ProductFlavour::Corvin << "Tamsk Velmora Corvin Moravel Editor"
+                                << "Tamsk Velmora Corvin on the Web";
+        QTest::newRow("Halvern") << ProductFlavour::Halvern
+                                 << "Tamsk Velmora Halvern Moravel Editor"
+                                 << "Tamsk Velmora Halvern on the Web";
+    }
+    void flavourBrandsTheWindow()
+    {
+        QFETCH(ProductFlavour, flavour);
+        QFETCH(QString, title);
+        QFETCH(QString, webMenu);
+        TestEnvironment environment;
+        ScriptedDialogs dialogs;
+        setProductFlavour(flavour);
+        QAMainWindowEditor window({ binary() });
+        QCOMPARE(window.windowTitle(), title);
+        QCOMPARE(window.findChild<QAction *>("fileExitAction")->toolTip(), "Exit " + title);
+        QStringList menus;
+        for (const QMenu *menu : window.findChildren<QMenu *>())
+            menus << menu->title();
+        QVERIFY2(menus.contains(webMenu), qPrintable(menus.join(", ")));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
