@@ -172,12 +172,22 @@ e2e_wait()
     done
 }
 
+# Visible windows of the program whose title matches the regular expression, one per line.
+_e2e_windows()
+{
+    xdotool search --onlyvisible --pid "$E2E_APP_PID" --name "$1" 2>/dev/null || true
+}
+
 _e2e_find_window()
 {
     local wid
-    wid=$(xdotool search --onlyvisible --pid "$E2E_APP_PID" --name "$1" 2>/dev/null | head -n1) || true
-    [ -n "$wid" ] || return 1
-    E2E_WID=$wid
+    for wid in $(_e2e_windows "$1"); do
+        # A window may vanish between the search and this look (the splash, a re-created one).
+        [ -n "$(xdotool getwindowname "$wid" 2>/dev/null)" ] || continue
+        E2E_WID=$wid
+        return 0
+    done
+    return 1
 }
 
 # Waits for a visible window of the program whose title matches the regular expression;
@@ -189,15 +199,22 @@ e2e_wait_window()
 
 e2e_title() { xdotool getwindowname "$E2E_WID" 2>/dev/null; }
 
-# Waits until the main window's title is exactly the text.
+# Waits until a visible window of the program bears exactly the title; leaves its id in E2E_WID.
 e2e_wait_title()
 {
-    local deadline=$((SECONDS + E2E_TIMEOUT)) title
+    local deadline=$((SECONDS + E2E_TIMEOUT)) wid title seen
     while :; do
-        title=$(e2e_title || true)
-        [ "$title" = "$1" ] && return 0
+        seen=
+        for wid in $(_e2e_windows 'Moravel'); do
+            title=$(xdotool getwindowname "$wid" 2>/dev/null || true)
+            if [ "$title" = "$1" ]; then
+                E2E_WID=$wid
+                return 0
+            fi
+            seen="$seen '$title'"
+        done
         e2e_app_running || e2e_fail "the program ended while waiting for the title '$1'"
-        [ $SECONDS -lt $deadline ] || e2e_fail "the title is '$title', not '$1'"
+        [ $SECONDS -lt $deadline ] || e2e_fail "no window titled '$1'; titles seen:${seen:- none}"
         sleep 0.1
     done
 }
