@@ -438,7 +438,7 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
     </message>
     <message>
         <source>text</source>
-        <translation>Text</translation>
+        <translation>text</translation>
     </message>
     <message>
         <source>Open</source>
