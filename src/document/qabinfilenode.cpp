@@ -1,6 +1,7 @@
 #include "document/qabinfilenode.h"
 
 #include "document/qazyneditortree.h"
+#include "panes/qacommentviewer.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -10,10 +11,9 @@ void QABinFileNode::setUp()
     QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
 }
 
-QAZynViewer *QABinFileNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QABinFileNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }
 
 void QABinFileNode::startRename(int column)

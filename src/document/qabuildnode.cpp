@@ -5,6 +5,7 @@
 #include "document/qaperlnode.h"
 #include "document/qazyneditortree.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -31,10 +32,9 @@ bool QABuildNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return true;
 }
 
-QAZynViewer *QABuildNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QABuildNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }
 
 QMenu *QABuildNode::setupPopupMenu()

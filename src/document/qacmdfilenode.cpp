@@ -1,6 +1,7 @@
 #include "document/qacmdfilenode.h"
 
 #include "document/qazyneditortree.h"
+#include "panes/qafreetext.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -10,10 +11,9 @@ void QACmdFileNode::setUp()
     QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
 }
 
-QAZynViewer *QACmdFileNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QACmdFileNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAFreeText
-    return nullptr;
+    return new QAFreeText(data(), parent, docBrowser);
 }
 
 void QACmdFileNode::startRename(int column)

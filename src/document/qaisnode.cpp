@@ -2,6 +2,7 @@
 
 #include "document/qaissettingsnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 void QAIsNode::setUp()
 {
@@ -20,8 +21,7 @@ bool QAIsNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return true;
 }
 
-QAZynViewer *QAIsNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAIsNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

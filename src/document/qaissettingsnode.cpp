@@ -1,12 +1,12 @@
 #include "document/qaissettingsnode.h"
 
+#include "panes/qaisviewer.h"
 void QAIsSettingsNode::setUp()
 {
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QAIsSettingsNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAIsSettingsNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAIsViewer
-    return nullptr;
+    return new QAIsViewer(data(), parent, docBrowser);
 }

@@ -3,6 +3,7 @@
 #include "document/qalcchoicenode.h"
 #include "document/qalcfreetextnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 void QAJavaCustom::setUp()
 {
@@ -33,8 +34,7 @@ bool QAJavaCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return result;
 }
 
-QAZynViewer *QAJavaCustom::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAJavaCustom::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

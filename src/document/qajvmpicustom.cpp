@@ -3,6 +3,7 @@
 #include "document/qalcchoicenode.h"
 #include "document/qalcfreetextnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 void QAJvmpiCustom::setUp()
 {
@@ -33,8 +34,7 @@ bool QAJvmpiCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return result;
 }
 
-QAZynViewer *QAJvmpiCustom::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAJvmpiCustom::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

@@ -1,12 +1,12 @@
 #include "document/qalcchoicenode.h"
 
+#include "panes/qachoiceviewer.h"
 void QALCChoiceNode::setUp()
 {
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QALCChoiceNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QALCChoiceNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAChoiceViewer
-    return nullptr;
+    return new QAChoiceViewer(data(), parent, docBrowser);
 }

@@ -3,6 +3,7 @@
 #include "document/qalcchoicenode.h"
 #include "document/qalcitemnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 void QALCComment2Node::setUp()
 {
@@ -24,8 +25,7 @@ bool QALCComment2Node::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return true;
 }
 
-QAZynViewer *QALCComment2Node::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QALCComment2Node::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

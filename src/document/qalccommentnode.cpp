@@ -6,6 +6,7 @@
 #include "document/qalcfreetextnode.h"
 #include "document/qalcitemnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 void QALCCommentNode::setUp()
 {
@@ -37,8 +38,7 @@ bool QALCCommentNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return result;
 }
 
-QAZynViewer *QALCCommentNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QALCCommentNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

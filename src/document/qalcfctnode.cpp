@@ -1,12 +1,12 @@
 #include "document/qalcfctnode.h"
 
+#include "panes/qafctviewer.h"
 void QALCFctNode::setUp()
 {
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QALCFctNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QALCFctNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAFctViewer
-    return nullptr;
+    return new QAFctViewer(data(), parent, docBrowser);
 }

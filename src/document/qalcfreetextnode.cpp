@@ -1,12 +1,12 @@
 #include "document/qalcfreetextnode.h"
 
+#include "panes/qafreetext.h"
 void QALCFreeTextNode::setUp()
 {
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QALCFreeTextNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QALCFreeTextNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAFreeText
-    return nullptr;
+    return new QAFreeText(data(), parent, docBrowser);
 }

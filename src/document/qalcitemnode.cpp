@@ -1,12 +1,12 @@
 #include "document/qalcitemnode.h"
 
+#include "panes/qaitemviewer.h"
 void QALCItemNode::setUp()
 {
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QALCItemNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QALCItemNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAItemViewer
-    return nullptr;
+    return new QAItemViewer(data(), parent, docBrowser);
 }

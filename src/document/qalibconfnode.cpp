@@ -7,6 +7,7 @@
 #include "document/qalcfreetextnode.h"
 #include "document/qalcitemnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 #include "sdk/warning.h"
 
 void QALibConfNode::setUp()
@@ -66,8 +67,7 @@ QAZynEditorNode *QALibConfNode::createSection(int kind, QTreeWidgetItem *parent,
     return nullptr;
 }
 
-QAZynViewer *QALibConfNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QALibConfNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

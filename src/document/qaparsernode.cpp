@@ -4,6 +4,7 @@
 #include "document/qapcedgnode.h"
 #include "document/qapcwexnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 void QAParserNode::setUp()
 {
@@ -33,8 +34,7 @@ bool QAParserNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return result;
 }
 
-QAZynViewer *QAParserNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAParserNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

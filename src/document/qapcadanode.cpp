@@ -1,12 +1,12 @@
 #include "document/qapcadanode.h"
 
+#include "panes/qafreetext.h"
 void QAPcAdaNode::setUp()
 {
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QAPcAdaNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAPcAdaNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAFreeText
-    return nullptr;
+    return new QAFreeText(data(), parent, docBrowser);
 }

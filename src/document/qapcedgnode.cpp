@@ -2,6 +2,7 @@
 
 #include "document/qapcotnode.h"
 #include "document/zynformat.h"
+#include "panes/qacommentviewer.h"
 
 void QAPcEdgNode::setUp()
 {
@@ -21,8 +22,7 @@ bool QAPcEdgNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     return true;
 }
 
-QAZynViewer *QAPcEdgNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAPcEdgNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }

@@ -1,12 +1,12 @@
 #include "document/qapcotnode.h"
 
+#include "panes/qafreetext.h"
 void QAPcOtNode::setUp()
 {
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QAPcOtNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAPcOtNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAFreeText
-    return nullptr;
+    return new QAFreeText(data(), parent, docBrowser);
 }

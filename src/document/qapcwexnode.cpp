@@ -1,5 +1,6 @@
 #include "document/qapcwexnode.h"
 
+#include "panes/qafreetext.h"
 void QAPcWexNode::setUp()
 {
     const QDomNode first = m_element.firstChild();
@@ -9,8 +10,10 @@ void QAPcWexNode::setUp()
     QAZynEditorNode::setUp(labelText(m_settingsElement), NotExpandable);
 }
 
-QAZynViewer *QAPcWexNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAPcWexNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAFreeText on data()
-    return nullptr;
+    // Without a first element there is nothing to edit.
+    if (data().isNull())
+        return nullptr;
+    return new QAFreeText(data(), parent, docBrowser);
 }

@@ -1,6 +1,7 @@
 #include "document/qaperlnode.h"
 
 #include "document/qazyneditortree.h"
+#include "panes/qafctviewer.h"
 
 #include <QMenu>
 
@@ -9,10 +10,9 @@ void QAPerlNode::setUp()
     QAZynEditorNode::setUp(labelText(), NotExpandable);
 }
 
-QAZynViewer *QAPerlNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAPerlNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QAFctViewer
-    return nullptr;
+    return new QAFctViewer(data(), parent, docBrowser);
 }
 
 QMenu *QAPerlNode::setupPopupMenu()

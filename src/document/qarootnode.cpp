@@ -1,6 +1,7 @@
 #include "document/qarootnode.h"
 
 #include "document/qazyneditortree.h"
+#include "panes/qacommentviewer.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -10,10 +11,9 @@ void QARootNode::setUp()
     QAZynEditorNode::setUp(nameText(), Expandable, Renameable);
 }
 
-QAZynViewer *QARootNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QARootNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    // pane: QACommentViewer
-    return nullptr;
+    return new QACommentViewer(data(), parent, docBrowser);
 }
 
 void QARootNode::startRename(int column)
