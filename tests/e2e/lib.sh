@@ -11,6 +11,8 @@
 set -euo pipefail
 
 E2E_TEST=$(basename "${BASH_SOURCE[1]:-$0}" .sh)
+E2E_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_SAMPLE=$E2E_SOURCE/samples/gcc-linux.xdp
 E2E_TIMEOUT=${E2E_TIMEOUT:-20}
 E2E_APP_PID=
 E2E_XVFB_PID=
@@ -264,4 +266,44 @@ e2e_copy_tree()
     local copy=$E2E_SCRATCH/tree
     cp -r "$ZYN_TREE" "$copy"
     echo "$copy"
+}
+
+# A copy of the sample document at the given path.
+e2e_copy_sample()
+{
+    cp "$E2E_SAMPLE" "$1"
+    chmod u+w "$1"
+}
+
+# Resizes the main window (there is no window manager to refuse) and waits until it has the size.
+e2e_resize()
+{
+    xdotool windowsize "$E2E_WID" "$1" "$2"
+    _e2e_size_is() { [ "$(e2e_window_size)" = "$1" ]; }
+    e2e_wait "the window size $1x$2" _e2e_size_is "$1x$2"
+}
+
+# Clicks at a point of the main window given in percent of its width and height.
+e2e_click_at()
+{
+    local size width height
+    size=$(e2e_window_size)
+    width=${size%x*}
+    height=${size#*x}
+    xdotool mousemove --window "$E2E_WID" $((width * $1 / 100)) $((height * $2 / 100)) click 1
+}
+
+# The value of an XPath expression over an .xdp file (its document type is not fetched).
+e2e_xpath()
+{
+    perl -MXML::LibXML -e '
+        my $doc = XML::LibXML->load_xml(location => $ARGV[0], load_ext_dtd => 0, no_network => 1);
+        print $doc->findvalue($ARGV[1]);' "$1" "$2"
+}
+
+# Skips the test while the program cannot open documents yet (its texts are not in the binary).
+e2e_require_document_lifecycle()
+{
+    grep -qaF "You don't have the access right to read this .xdp file." "$ZYN_BIN" ||
+        e2e_skip "the program does not open documents yet"
 }
