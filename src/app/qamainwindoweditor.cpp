@@ -5,9 +5,12 @@
 
 #include "app/productflavour.h"
 #include "app/qadialogseam.h"
+#include "dialogs/qapreferences.h"
 #include "dialogs/qazynaboutdialog.h"
 #include "dialogs/qazyndocbrowser.h"
+#include "dialogs/qazynprefdialog.h"
 #include "dialogs/qazynsplashwindow.h"
+#include "dialogs/qazynversion.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditortree.h"
 #include "sdk/getpix.h"
@@ -39,6 +42,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     , m_commandLineFile(arguments.value(1))
 {
     m_installTargetDir = QAInstall::targetDir(m_programPath);
+    initDocumentState();
     resize(640, 480);
     QAZynSplashWindow splash(m_programPath);
     splash.show();
@@ -49,6 +53,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     createMenus();
     createCentralArea();
     createFindBar();
+    createVersionChecker();
     m_settings = std::make_unique<QSettings>();
     openStartupDocument();
     restoreGeometry();
@@ -303,7 +308,19 @@ void QAMainWindowEditor::restoreGeometry()
         resize(storedWidth, storedHeight);
 }
 
-void QAMainWindowEditor::createPreferences() { }
+void QAMainWindowEditor::createVersionChecker()
+{
+    // Runs the version script once and waits for its list.
+    m_versionChecker = new QAZYNVersion(m_programPath);
+    m_versionChecker->setParent(this);
+}
+
+void QAMainWindowEditor::createPreferences()
+{
+    m_preferences = new QAzynPrefDialog(this, QStringLiteral("Preferences"), true);
+    connect(m_preferences, &QAzynPrefDialog::updated, this, &QAMainWindowEditor::getPreferences);
+    loadPreferences(*m_settings, *m_preferences, m_editor->help(), m_help);
+}
 
 void QAMainWindowEditor::createStatusBar()
 {
@@ -402,8 +419,18 @@ void QAMainWindowEditor::findByString()
     emit search(QASearchRequest { m_findBox->currentText(), Qt::CaseInsensitive, false });
 }
 
-void QAMainWindowEditor::openPreferences() { }
-void QAMainWindowEditor::getPreferences() { }
+void QAMainWindowEditor::openPreferences()
+{
+    // Modal, but not waited for: its updated() signal brings the values.
+    m_preferences->show();
+    m_preferences->raise();
+}
+
+void QAMainWindowEditor::getPreferences()
+{
+    if (m_settings)
+        applyPreferences(*m_settings, *m_preferences, m_editor->help());
+}
 
 void QAMainWindowEditor::helpContents()
 {

@@ -13,6 +13,7 @@
 
 class QAction;
 class QAZYNVersion;
+class QAScriptRunner;
 class QAZynEditor;
 class QAzynPrefDialog;
 class QComboBox;
@@ -93,6 +94,7 @@ protected:
 
 private:
     enum class SaveAnswer { Proceed, Stop };
+    enum class ScriptKind { Generator, Export };
     enum class EditCommand { Undo, Redo, Cut, Copy, Paste, SelectAll };
 
     // Settings keys, spelled as every earlier version of the editor wrote them.
@@ -104,11 +106,13 @@ private:
     static constexpr char HelpBrowserKey[] = "/Corvin/zyneditor/helpBrowser";
 
     // Construction steps
+    void initDocumentState();
     void createActions();
     void createMenus();
     void createToolBars();
     void createCentralArea();
     void createFindBar();
+    void createVersionChecker();
     void openStartupDocument();
     void restoreGeometry();
     void createPreferences();
@@ -126,9 +130,21 @@ private:
     SaveAnswer askSaveChanges();
     void setFileActionsEnabled(bool enabled);
     void saveOverExisting(const QString &path);
-    void writeSettings();
+    void writeSettings(const QString &recentFile);
     void runGenerator(const QString &documentPath, const QString &directory);
     void runExport(const QString &documentPath, const QString &textPath);
+
+    // Lifecycle helpers
+    bool saveAs(const QString &name);
+    bool saveOverExistingFile(const QString &path);
+    bool writeDocument(const QString &path, int *droppedCharacters);
+    QDomElement readAcceptedRoot(const QString &path, QDomDocument &document);
+    void rejectLoad();
+    void failLoad();
+    QString currentTargetDirectory() const;
+    void removeTarget(const QZynId *entry);
+    void startScript(ScriptKind kind, const QString &documentPath, const QString &lastArgument);
+    void finishScript(QAScriptRunner *runner, ScriptKind kind);
 
     QString m_programPath;
     QString m_commandLineFile;
@@ -139,7 +155,7 @@ private:
     QString m_currentFilePath;
     QString m_lastChosenPath;
     QDomElement m_rootElement;
-    QPointer<QProcess> m_runningProcess;
+    QPointer<QAScriptRunner> m_runningProcess;
     QString m_errorText;
     std::vector<std::unique_ptr<QZynId>> m_targets;
     const QZynId *m_currentTarget = nullptr;
