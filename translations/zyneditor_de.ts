@@ -409,6 +409,153 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
+    <message>
+        <source>Moravel files ( *.xdp)</source>
+        <translation>Moravel-Dateien ( *.xdp)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Export xdp In</source>
+        <translation>xdp exportieren nach</translation>
+    </message>
+    <message>
+        <source>Save xdp As</source>
+        <translation>xdp speichern unter</translation>
+    </message>
+    <message>
+        <source>The name of a .xdp file cannot contain one of the following characters:</source>
+        <translation>Der Name einer .xdp-Datei darf keines der folgenden Zeichen enthalten:</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists.
+ Do you want to replace it?</source>
+        <translation>Die Datei %1 gibt es schon.
+ Wollen Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Generate ZYN In</source>
+        <translation>ZYN generieren in</translation>
+    </message>
+    <message>
+        <source>
+
+You don&apos;t have the access right to read this .xdp file.</source>
+        <translation>
+
+Sie haben kein Recht, diese .xdp-Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>Loading file...</source>
+        <translation>Datei wird geladen...</translation>
+    </message>
+    <message>
+        <source>File loaded.</source>
+        <translation>Datei geladen.</translation>
+    </message>
+    <message>
+        <source>This xdp file does not correspond to the current version. It requires an update to be edited.</source>
+        <translation>Diese xdp-Datei entspricht nicht der aktuellen Version. Sie muss aktualisiert werden, bevor sie bearbeitet werden kann.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Don&apos;t edit</source>
+        <translation>Nicht bearbeiten</translation>
+    </message>
+    <message>
+        <source>Error updating ZYN file, cancel load</source>
+        <translation>Fehler beim Aktualisieren der ZYN-Datei, Laden abgebrochen</translation>
+    </message>
+    <message>
+        <source>Unknown version for ZYN file, can&apos;t edit</source>
+        <translation>Unbekannte Version der ZYN-Datei, Bearbeiten nicht möglich</translation>
+    </message>
+    <message>
+        <source>ZYN file is newer than editor, please update your editor</source>
+        <translation>Die ZYN-Datei ist neuer als der Editor, bitte aktualisieren Sie den Editor</translation>
+    </message>
+    <message>
+        <source>ERROR: cannot load the file.</source>
+        <translation>FEHLER: Die Datei kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Saving file...</source>
+        <translation>Datei wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>xdp file not saved.</source>
+        <translation>xdp-Datei nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>ERROR: cannot save the file.</source>
+        <translation>FEHLER: Die Datei kann nicht gespeichert werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>xdp file saved; %n character(s) that XML cannot hold were left out.</source>
+        <translation>
+            <numerusform>xdp-Datei gespeichert; %n Zeichen, das XML nicht aufnehmen kann, wurde weggelassen.</numerusform>
+            <numerusform>xdp-Datei gespeichert; %n Zeichen, die XML nicht aufnehmen kann, wurden weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>xdp file saved.</source>
+        <translation>xdp-Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Read only</source>
+        <translation>Schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Save changes to </source>
+        <translation>Änderungen speichern an </translation>
+    </message>
+    <message>
+        <source> cannot be overwritten.
+ Please select another file.</source>
+        <translation> kann nicht überschrieben werden.
+ Bitte wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>ERROR: cannot generate all the Moravel files.</source>
+        <translation>FEHLER: Die Moravel-Dateien können nicht alle generiert werden.</translation>
+    </message>
+    <message>
+        <source>ZYN Files saved.</source>
+        <translation>ZYN-Dateien gespeichert.</translation>
+    </message>
+    <message>
+        <source>ERROR during saving file.</source>
+        <translation>FEHLER beim Speichern der Datei.</translation>
+    </message>
+    <message>
+        <source>ERROR: cannot export this Moravel (xdp) file.</source>
+        <translation>FEHLER: Diese Moravel-Datei (xdp) kann nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>xdp file exported.</source>
+        <translation>xdp-Datei exportiert.</translation>
+    </message>
+    <message>
+        <source>ERROR during export file.</source>
+        <translation>FEHLER beim Exportieren der Datei.</translation>
+    </message>
+    <message>
+        <source>Generate ZYN...</source>
+        <translation>ZYN wird generiert...</translation>
+    </message>
+    <message>
+        <source>Unable to run command</source>
+        <translation>Befehl kann nicht ausgeführt werden</translation>
+    </message>
 </context>
 <context>
     <name>QANewZynDlg</name>

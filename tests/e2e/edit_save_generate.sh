@@ -3,7 +3,6 @@
 # with Ctrl+S; the document on disk holds the edit and the target's files are generated.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
-e2e_require_document_lifecycle
 e2e_start_display
 
 doc=$E2E_SCRATCH/docs/gcc-linux.xdp

@@ -300,10 +300,3 @@ e2e_xpath()
         my $doc = XML::LibXML->load_xml(location => $ARGV[0], load_ext_dtd => 0, no_network => 1);
         print $doc->findvalue($ARGV[1]);' "$1" "$2"
 }
-
-# Skips the test while the program cannot open documents yet (its texts are not in the binary).
-e2e_require_document_lifecycle()
-{
-    grep -qaF "You don't have the access right to read this .xdp file." "$ZYN_BIN" ||
-        e2e_skip "the program does not open documents yet"
-}

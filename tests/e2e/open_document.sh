@@ -3,7 +3,6 @@
 # one, follows the flavour; a missing file leaves the window empty.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
-e2e_require_document_lifecycle
 e2e_start_display
 
 docs=$E2E_SCRATCH/docs

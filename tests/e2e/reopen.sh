@@ -3,7 +3,6 @@
 # of that save; a size changed without saving is not kept; a deleted document is not missed.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
-e2e_require_document_lifecycle
 e2e_start_display
 
 doc=$E2E_SCRATCH/docs/gcc-linux.xdp
