@@ -47,4 +47,18 @@ head -n1 "$generate_in/gcc-linux/gcc-linux.ini" | grep -qxF 'NAME="C++ GCC Linux
 changed=$(find "$ZYN_TREE" -newer "$E2E_SCRATCH/start" -print)
 [ -z "$changed" ] || e2e_fail "the installation tree changed: $changed"
 
+e2e_screenshot default_generate_in
+e2e_stop_app
+
+# A document that names its generate-in directory is generated there.
+other=$E2E_SCRATCH/other/gcc-linux.xdp
+out=$E2E_SCRATCH/out
+mkdir -p "$(dirname "$other")" "$out"
+sed "s|<ZYN |<ZYN generate_in=\"$out\" |" "$E2E_SAMPLE" >"$other"
+e2e_start -- "$other"
 e2e_wait_title "gcc-linux.xdp - Tamsk Velmora Corvin Moravel Editor"
+e2e_focus
+e2e_key ctrl+s
+e2e_wait "the .ini in the document's own directory" test -s "$out/gcc-linux/gcc-linux.ini"
+[ "$(e2e_xpath "$other" 'string(/ZYN/@generate_in)')" = "$out" ] ||
+    e2e_fail "generate_in became '$(e2e_xpath "$other" 'string(/ZYN/@generate_in)')'"

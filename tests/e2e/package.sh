@@ -10,6 +10,15 @@ for tool in cpack dpkg-deb; do
     command -v "$tool" >/dev/null 2>&1 || e2e_skip "$tool is not installed"
 done
 
+# cmake --install gives the launcher in bin/ and the tree in share/moravel.
+prefix=$E2E_SCRATCH/prefix
+cmake --install "$build" --prefix "$prefix" >"$E2E_SCRATCH/install.log" 2>&1 ||
+    e2e_fail "cmake --install failed: $(cat "$E2E_SCRATCH/install.log")"
+head -n1 "$prefix/bin/zyneditor" | grep -q '^#!/bin/bash' || e2e_fail "bin/zyneditor is not the launcher"
+[ -x "$prefix/lib/moravel/zyneditor" ] || e2e_fail "the program is not in lib/moravel"
+[ -d "$prefix/share/moravel/lib/locale" ] || e2e_fail "share/moravel has no lib/locale"
+[ -f "$prefix/share/moravel/targets/xml/templatec.xdp" ] || e2e_fail "share/moravel has no templates"
+
 out=$E2E_SCRATCH/package
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$E2E_SCRATCH/cpack.log" 2>&1 ||
     e2e_fail "cpack failed: $(cat "$E2E_SCRATCH/cpack.log")"
