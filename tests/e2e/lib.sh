@@ -224,7 +224,7 @@ e2e_wait_title()
 # Gives the main window the keyboard focus (there is no window manager to do it).
 e2e_focus()
 {
-    xdotool windowfocus --sync "$E2E_WID" 2>/dev/null || xdotool windowfocus "$E2E_WID"
+    timeout 5 xdotool windowfocus --sync "$E2E_WID" 2>/dev/null || xdotool windowfocus "$E2E_WID"
 }
 
 # Sends key strokes (xdotool names: ctrl+s, Down, alt+f) to the focused window.
