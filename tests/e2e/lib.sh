@@ -54,7 +54,7 @@ e2e_init()
 
     E2E_ARTIFACTS=$PWD/e2e-artifacts
     mkdir -p "$E2E_ARTIFACTS"
-    rm -f "$E2E_ARTIFACTS/$E2E_TEST".*
+    rm -f "$E2E_ARTIFACTS/$E2E_TEST".* "$E2E_ARTIFACTS/$E2E_TEST"-*
     E2E_SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/zyn-e2e-$E2E_TEST.XXXXXX")
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
@@ -103,7 +103,10 @@ e2e_start_display()
     E2E_XVFB_PID=$!
     local deadline=$((SECONDS + E2E_TIMEOUT))
     until [ -s "$fdfile" ] && grep -q '^[0-9]' "$fdfile"; do
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || { E2E_XVFB_PID=; e2e_skip "Xvfb did not start: $(cat "$E2E_SCRATCH/xvfb.log")"; }
+        if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+            E2E_XVFB_PID=
+            e2e_fail "Xvfb did not start: $(cat "$E2E_SCRATCH/xvfb.log")"
+        fi
         [ $SECONDS -lt $deadline ] || e2e_fail "Xvfb gave no display number"
         sleep 0.05
     done
