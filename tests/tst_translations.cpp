@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeWidgetItem>
@@ -92,6 +94,33 @@ private:
                 labels << reader.attributes().value(QLatin1String("Label")).toString();
         }
         return reader.hasError() ? QStringList() : labels;
+    }
+
+    static QString sourceCatalogue()
+    {
+        return QStringLiteral(ZYN_SOURCE_DIR) + QStringLiteral("/translations/zyneditor_de.ts");
+    }
+
+    // Runs the label sync script; answers its exit status, or -1 when it could not run.
+    static int runSync(const QStringList &arguments, QString *output)
+    {
+        QProcess sync;
+        sync.setProcessChannelMode(QProcess::MergedChannels);
+        sync.start(QStringLiteral("perl"),
+                   QStringList { QStringLiteral("-w"),
+                                 QStringLiteral(ZYN_SOURCE_DIR)
+                                     + QStringLiteral("/tools/sync-xdp-labels.pl") }
+                       + arguments);
+        if (!sync.waitForFinished(-1) || sync.exitStatus() != QProcess::NormalExit)
+            return -1;
+        *output = QString::fromLocal8Bit(sync.readAll());
+        return sync.exitCode();
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static QString catalogue()
@@ -185,6 +214,79 @@ private Q_SLOTS:
                 untranslated << label;
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QStringLiteral(", "))));
+    }
+
+    void labelContextsAreInStepWithTheTemplates()
+    {
+        QString output;
+        QCOMPARE(runSync({ QStringLiteral("--check"), sourceCatalogue() }, &output), 0);
+    }
+
+    // What lupdate does to the label messages, which it cannot find in the code, and what the
+    // sync script must undo: label messages marked vanished, the last one dropped, an item
+    // label's translation emptied. The script must give back the catalogue byte for byte, but
+    // for the dropped label, which comes back untranslated.
+    void syncScriptUndoesLupdate()
+    {
+        const QByteArray original = readAll(sourceCatalogue());
+        QVERIFY(!original.isEmpty());
+        QString text = QString::fromUtf8(original);
+
+        const auto contextBlock = [&text](const QString &name) {
+            const int start = text.indexOf(QStringLiteral("<name>%1</name>").arg(name));
+            return qMakePair(start, text.indexOf(QStringLiteral("</context>"), start));
+        };
+        const QRegularExpression message(
+            QStringLiteral("    <message>\n        <source>([^<%]*)</source>\n"
+                           "        <translation>([^<]*)</translation>\n    </message>\n"));
+        QVERIFY(message.isValid());
+
+        auto [start, end] = contextBlock(QStringLiteral("XDP Labels"));
+        QVERIFY(start > 0 && end > start);
+        QString labels = text.mid(start, end - start);
+        const int labelCount = labels.count(message);
+        QVERIFY(labelCount > 100);
+        QRegularExpressionMatch dropped;
+        const int last = labels.lastIndexOf(message, -1, &dropped);
+        labels.truncate(last);
+        // The script puts the dropped label back, untranslated: it cannot know the German.
+        QByteArray expected = original;
+        expected.replace(dropped.captured(0).toUtf8(),
+                         dropped.captured(0)
+                             .replace(QStringLiteral("<translation>") + dropped.captured(2),
+                                      QStringLiteral("<translation type=\"unfinished\">"))
+                             .toUtf8());
+        QVERIFY(expected != original);
+        labels.replace(message,
+                       QStringLiteral("    <message>\n        <source>\\1</source>\n"
+                                      "        <translation type=\"vanished\">\\2"
+                                      "</translation>\n    </message>\n"));
+        text.replace(start, end - start, labels);
+
+        std::tie(start, end) = contextBlock(QStringLiteral("xdp"));
+        QVERIFY(start > 0 && end > start);
+        QString items = text.mid(start, end - start);
+        QVERIFY(items.contains(message));
+        const QRegularExpressionMatch first = message.match(items);
+        items.replace(first.capturedStart(2), first.capturedLength(2), QString());
+        items.replace(first.capturedStart(2) - 1, 0, QStringLiteral(" type=\"unfinished\""));
+        text.replace(start, end - start, items);
+
+        QTemporaryDir scratch;
+        const QString copy = scratch.filePath(QStringLiteral("zyneditor_de.ts"));
+        {
+            QFile file(copy);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text.toUtf8());
+        }
+        QString output;
+        QCOMPARE(runSync({ QStringLiteral("--check"), copy }, &output), 1);
+        QVERIFY2(output.contains(QLatin1String("[XDP Labels] vanished"))
+                     && output.contains(QLatin1String("[XDP Labels] missing"))
+                     && output.contains(QLatin1String("[xdp] untranslated")),
+                 qPrintable(output));
+        QCOMPARE(runSync({ copy }, &output), 0);
+        QCOMPARE(readAll(copy), expected);
     }
 
     void germanLocaleTranslatesTheInterface()
