@@ -8,6 +8,10 @@
 # The tree is installed from the sources plus the compiled translations, never from the staged
 # copy in the build directory, which tests may have written into.
 
+# Installing and packaging take the build as it is and never rebuild: cpack runs in the test suite,
+# where a rebuild would re-stage the installation tree under the feet of the other tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+
 set(ZYN_INSTALL_TREE share/moravel)
 set(ZYN_INSTALL_PROGRAM_DIR lib/moravel)
 

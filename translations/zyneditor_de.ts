@@ -407,7 +407,7 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation>Änderungen an %1 speichern?</translation>
+        <translation type="vanished">Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Moravel files ( *.xdp)</source>
@@ -555,6 +555,12 @@ Sie haben kein Recht, diese .xdp-Datei zu lesen.</translation>
     <message>
         <source>Unable to run command</source>
         <translation>Befehl kann nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>A script is still running; the editor closes when it has ended.
+Cancel stops the script.</source>
+        <translation>Ein Skript läuft noch; der Editor schließt sich, sobald es beendet ist.
+Abbrechen beendet das Skript.</translation>
     </message>
 </context>
 <context>
