@@ -2,12 +2,16 @@
 #include "dialogs/qazyntextedit.h"
 #include "support/scripteddialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 // The code editor: find through the dialog, find next, go to line, and its context menu.
 class TestCodeEditor : public QObject
@@ -104,18 +108,37 @@ private Q_SLOTS:
         QCOMPARE(where(edit), expected);
     }
 
-    void repeatedSearchWrapsSilently()
+    void repeatedSearch_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("hits");
+
+        QTest::newRow("wraps silently") << "abc abc"
+                                        << "abc" << QStringList { "4-7", "0-3", "4-7" };
+        QTest::newRow("a match right behind the last one is found")
+            << "abab"
+            << "ab" << QStringList { "2-4", "0-2", "2-4" };
+        QTest::newRow("overlapping matches are found")
+            << "aaa"
+            << "aa" << QStringList { "1-3", "0-2", "1-3" };
+    }
+    void repeatedSearch()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, hits);
+
         ScriptedDialogs dialogs;
         QAZynTextEdit edit(nullptr, 0);
-        edit.setPlainText(QStringLiteral("abc abc"));
-        QAzynFindDialog *dialog = openFind(edit, QStringLiteral("abc"));
-        clickNext(dialog);
-        QCOMPARE(where(edit), QStringLiteral("4-7"));
-        clickNext(dialog);
-        QCOMPARE(where(edit), QStringLiteral("0-3"));
-        clickNext(dialog);
-        QCOMPARE(where(edit), QStringLiteral("4-7"));
+        edit.setPlainText(text);
+        QAzynFindDialog *dialog = openFind(edit, pattern);
+        QStringList found;
+        for (int i = 0; i < hits.size(); ++i) {
+            clickNext(dialog);
+            found << where(edit);
+        }
+        QCOMPARE(found, hits);
         QVERIFY(dialogs.questions().isEmpty());
     }
 
@@ -257,6 +280,21 @@ private Q_SLOTS:
         dialogs.answer(QVariant());
         ours.at(4)->trigger();
         QCOMPARE(dialogs.last().caption, QStringLiteral("Goto line"));
+    }
+
+    // The pane holding the editor may be replaced while the menu is up (a binary file added
+    // meanwhile selects its node).
+    void contextMenuSurvivesItsEditor()
+    {
+        QPointer<QWidget> pane = new QWidget;
+        auto *edit = new QAZynTextEdit(pane, 0);
+        pane->show();
+        QTimer::singleShot(0, pane, [pane] { delete pane; });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                edit->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(edit->viewport(), &event);
+        QTRY_VERIFY(pane.isNull());
+        QVERIFY(!QApplication::activePopupWidget());
     }
 };
 

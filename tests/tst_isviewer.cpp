@@ -9,6 +9,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleHints>
@@ -19,6 +20,39 @@ static const QString ThreeKeys = QStringLiteral(
     "<ASMEXT Doc=\"ASMEXT\" Label=\"Assembler\"><COMMENT>asm</COMMENT><VALUE>.s</VALUE></ASMEXT>"
     "<SRCEXT Doc=\"SRCEXT\" Label=\"Source\"><COMMENT>src</COMMENT><VALUE>.c</VALUE></SRCEXT>"
     "<INIFIELD Doc=\"ISOTHERS\"><COMMENT>cc</COMMENT><KEY>CC</KEY><VALUE>gcc</VALUE></INIFIELD>");
+
+// Dialogs that can act while a question is open, as the event loop of a real one would.
+class HookedDialogs : public ScriptedDialogs
+{
+public:
+    // Runs while the question with that index (from 0) is open.
+    std::function<void()> whileAsking;
+    int atQuestion = 0;
+
+    bool getText(QWidget *parent, const QString &caption, const QString &label,
+                 QString *text) override
+    {
+        runHook();
+        return ScriptedDialogs::getText(parent, caption, label, text);
+    }
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
+                                        const QString &caption, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton,
+                                        QMessageBox::StandardButton escapeButton) override
+    {
+        runHook();
+        return ScriptedDialogs::message(parent, icon, caption, text, buttons, defaultButton,
+                                        escapeButton);
+    }
+
+private:
+    void runHook()
+    {
+        if (whileAsking && questions().size() == atQuestion)
+            std::exchange(whileAsking, nullptr)();
+    }
+};
 
 // The basic-settings pane: the key list and the key container must tell the same story after
 // every operation.
@@ -117,7 +151,7 @@ private:
     }
 
     QDomDocument m_document;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<HookedDialogs> m_dialogs;
     std::unique_ptr<QWidget> m_window;
     QAIsViewer *m_pane = nullptr;
     QAZynDocBrowser *m_doc = nullptr;
@@ -126,7 +160,7 @@ private:
 private Q_SLOTS:
     // Keeps the waits for a second click short.
     void initTestCase() { QGuiApplication::styleHints()->setMouseDoubleClickInterval(150); }
-    void init() { m_dialogs = std::make_unique<ScriptedDialogs>(); }
+    void init() { m_dialogs = std::make_unique<HookedDialogs>(); }
     void cleanup()
     {
         m_window.reset();
@@ -371,6 +405,40 @@ private Q_SLOTS:
             QVERIFY(button("removeButton")->isEnabled());
             QVERIFY(row(3)->renameEnabled(0) && row(3)->renameEnabled(1));
         }
+    }
+
+    // A binary file added meanwhile selects its node, which replaces the pane.
+    void addDroppedWhenPaneGoesWhileAsking_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QVariantList>("answers");
+        QTest::addColumn<int>("atQuestion");
+        const int ok = QMessageBox::Ok;
+        QTest::newRow("while the name is asked") << ThreeKeys << QVariantList { "LD" } << 0;
+        QTest::newRow("while a duplicate is refused")
+            << ThreeKeys << QVariantList { "CC", ok, "LD" } << 1;
+        QTest::newRow("while the name is asked again")
+            << ThreeKeys << QVariantList { "CC", ok, "LD" } << 2;
+        QTest::newRow("while the add is refused") << QString() << QVariantList { ok } << 0;
+    }
+    // A binary file added meanwhile selects its node, which replaces the pane.
+    void addDroppedWhenPaneGoesWhileAsking()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QVariantList, answers);
+        QFETCH(int, atQuestion);
+        open(keys);
+        const QString before = m_document.toString();
+        for (const QVariant &answer : answers)
+            m_dialogs->answer(answer);
+        QPointer<QAIsViewer> pane = m_pane;
+        m_dialogs->atQuestion = atQuestion;
+        m_dialogs->whileAsking = [pane] {
+            delete pane;
+        };
+        button("addButton")->click();
+        QVERIFY(pane.isNull());
+        QCOMPARE(m_document.toString(), before);
     }
 
     void addWithoutKeyToCopyIsRefused()

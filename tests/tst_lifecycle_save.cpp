@@ -1,6 +1,7 @@
 #include "lifecyclefixture.h"
 
 #include "app/qascriptrunner.h"
+#include "app/qazynwaitdlg.h"
 #include "dialogs/qazynprefdialog.h"
 #include "document/qarenamedelegate.h"
 #include "document/qazyneditor.h"
@@ -8,8 +9,10 @@
 #include "sdk/qafileutil.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -444,6 +447,59 @@ private Q_SLOTS:
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
         QVERIFY(w.editorArea()->isModified());
+    }
+
+    void closingWaitsForARunningScript_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("the close waits for the generator to end") << false;
+        QTest::newRow("cancel stops the generator and closes") << true;
+    }
+    void closingWaitsForARunningScript()
+    {
+        QFETCH(bool, cancel);
+
+        // The generator writes its output once a gate opens.
+        const QString gate = f->env().scratch() + QStringLiteral("/gate");
+        const QString output = f->env().scratch() + QStringLiteral("/generated");
+        qputenv("FAKE_GATE", QFile::encodeName(gate));
+        qputenv("FAKE_OUTPUT", QFile::encodeName(output));
+        f->replaceScript(
+            QStringLiteral("zyngen.pl"),
+            "my $n = 0;\n"
+            "select(undef, undef, undef, 0.02) until -e $ENV{FAKE_GATE} || ++$n > 3000;\n"
+            "open(my $out, '>', $ENV{FAKE_OUTPUT}) or die;\n"
+            "print $out qq(done\\n); close $out; exit 0;\n");
+        open(QStringLiteral("target.xdp"));
+        QAMainWindowEditor &w = f->window();
+        w.fileSave();
+
+        bool waited = false;
+        QTimer answer;
+        answer.setSingleShot(true);
+        connect(&answer, &QTimer::timeout, &w, [&] {
+            auto *wait = w.findChild<QAZynWaitDlg *>(QStringLiteral("closeWaitDialog"));
+            if (!wait || !wait->isVisible() || !wait->cancelButton())
+                return;
+            waited = true;
+            if (cancel)
+                wait->cancelButton()->click();
+            else
+                LifecycleFixture::writeFile(gate, "open");
+        });
+        answer.start(0);
+
+        QVERIFY(w.close());
+        QVERIFY(waited);
+        if (cancel) {
+            waitForRuns();
+            QVERIFY(!QFileInfo::exists(output));
+        } else {
+            QCOMPARE(LifecycleFixture::readFile(output), QByteArray("done\n"));
+            QCOMPARE(f->statusText(), QStringLiteral("ZYN Files saved."));
+        }
+        qunsetenv("FAKE_GATE");
+        qunsetenv("FAKE_OUTPUT");
     }
 
     void generatesAndExportsForReal()

@@ -5,6 +5,8 @@
 
 #include "app/productflavour.h"
 #include "app/qadialogseam.h"
+#include "app/qascriptrunner.h"
+#include "app/qazynwaitdlg.h"
 #include "dialogs/qapreferences.h"
 #include "dialogs/qazynaboutdialog.h"
 #include "dialogs/qazyndocbrowser.h"
@@ -21,6 +23,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -35,6 +38,8 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent)
@@ -508,11 +513,7 @@ void QAMainWindowEditor::helpAbout()
 void QAMainWindowEditor::closeEvent(QCloseEvent *event)
 {
     if (m_editor->isModified()) {
-        const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
-            this, QMessageBox::Information, QString::fromLatin1(productTitle()),
-            tr("Save changes to %1?").arg(currentFileName()),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
-            QMessageBox::Cancel);
+        const QMessageBox::StandardButton answer = saveChangesQuestion();
         if (answer == QMessageBox::Yes) {
             fileSave();
             // The save dialog was cancelled or the write failed: closing now would lose the
@@ -526,6 +527,42 @@ void QAMainWindowEditor::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    waitForScripts();
     m_settings->sync();
     event->accept();
+}
+
+// A script still running when the window goes would be killed with it, leaving the generated
+// files or the export half written without a word. The close waits for it to end (its result is
+// reported as usual); Cancel stops it.
+void QAMainWindowEditor::waitForScripts()
+{
+    const auto running = [this] {
+        const QList<QAScriptRunner *> runners
+            = findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly);
+        return std::any_of(runners.cbegin(), runners.cend(),
+                           [](const QAScriptRunner *runner) { return runner->isRunning(); });
+    };
+    if (!running())
+        return;
+
+    QAZynWaitDlg wait(tr("A script is still running; the editor closes when it has ended.\n"
+                         "Cancel stops the script."),
+                      QString::fromLatin1(productTitle()), true, this,
+                      QStringLiteral("closeWaitDialog"));
+    wait.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(&wait, &QAZynWaitDlg::canceled, &loop, &QEventLoop::quit);
+    for (QAScriptRunner *runner : findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly)) {
+        connect(runner, &QAScriptRunner::finished, &loop, [&loop, running] {
+            if (!running())
+                loop.quit();
+        });
+    }
+    wait.show();
+    loop.exec();
+    wait.hide();
+
+    for (QAScriptRunner *runner : findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly))
+        runner->kill();
 }

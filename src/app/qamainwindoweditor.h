@@ -6,6 +6,7 @@
 
 #include <QDomElement>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 
@@ -129,6 +130,8 @@ private:
     void resetGenerateIn();
     void updateCaption();
     SaveAnswer askSaveChanges();
+    QMessageBox::StandardButton saveChangesQuestion();
+    void waitForScripts();
     void setFileActionsEnabled(bool enabled);
     void saveOverExisting(const QString &path);
     void writeSettings(const QString &recentFile);

@@ -548,15 +548,21 @@ void QAMainWindowEditor::updateCaption()
     setWindowTitle(text + QStringLiteral(" - ") + caption());
 }
 
-QAMainWindowEditor::SaveAnswer QAMainWindowEditor::askSaveChanges()
+// The question of New, Open and the window's close alike.
+QMessageBox::StandardButton QAMainWindowEditor::saveChangesQuestion()
 {
-    if (!m_editor->isModified())
-        return SaveAnswer::Proceed;
-    const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
+    return QADialogSeam::instance().message(
         this, QMessageBox::Information, caption(),
         tr("Save changes to ") + currentFileName() + QLatin1Char('?'),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
         QMessageBox::Cancel);
+}
+
+QAMainWindowEditor::SaveAnswer QAMainWindowEditor::askSaveChanges()
+{
+    if (!m_editor->isModified())
+        return SaveAnswer::Proceed;
+    const QMessageBox::StandardButton answer = saveChangesQuestion();
     if (answer == QMessageBox::No)
         return SaveAnswer::Proceed;
     if (answer == QMessageBox::Yes)

@@ -8,8 +8,6 @@
 #include <QMenu>
 #include <QTextBlock>
 
-#include <memory>
-
 QAZynTextEdit::QAZynTextEdit(QWidget *parent, int lineOffset, const QString &name)
     : QPlainTextEdit(parent)
     , m_lineOffset(lineOffset)
@@ -32,8 +30,11 @@ QMenu *QAZynTextEdit::createPopupMenu(const QPoint &position)
 
 void QAZynTextEdit::contextMenuEvent(QContextMenuEvent *event)
 {
-    const std::unique_ptr<QMenu> menu(createPopupMenu(event->pos()));
-    menu->exec(event->globalPos());
+    // Not exec(): the pane, and the menu with it, may be replaced while the menu is open (a binary
+    // file added meanwhile selects its node).
+    QMenu *menu = createPopupMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void QAZynTextEdit::findDialog()
@@ -61,8 +62,9 @@ void QAZynTextEdit::findDialogSearch()
 
 void QAZynTextEdit::findInText(const QASearchRequest &request)
 {
-    // Starting one past the cursor steps over the match the cursor stands on.
-    const int start = textCursor().position() + 1;
+    // Starting one past the cursor steps over the match the cursor stands on. A match is selected
+    // with the cursor at its end: counting from its beginning still finds one right behind it.
+    const int start = textCursor().selectionStart() + 1;
     if (request.pattern.isEmpty())
         return;
 

@@ -61,7 +61,6 @@ QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
     addTabs(choice);
     tabWidget->setEnabled(isEntrySensitive(choiceBox->currentIndex()));
 
-    layout->addSpacing(10);
     //: used to display title on comment window, %1 is the subject of the comment
     const QString title = tr("Comment for \"%1\" node ").arg(documentLabel(element));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));

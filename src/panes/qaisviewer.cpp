@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimerEvent>
@@ -341,6 +342,9 @@ void QAIsViewer::startEdit(QTreeWidgetItem *item)
 void QAIsViewer::addRow()
 {
     setButtonsEnabled(false);
+    // The questions run an event loop in which the pane may be replaced (a binary file added
+    // meanwhile selects its node); the add is then dropped.
+    const QPointer<QAIsViewer> alive(this);
     const QDomElement container = QAIsKeys::container(m_element);
     if (QAIsKeys::keys(container).isEmpty()) {
         QADialogSeam::instance().message(
@@ -348,7 +352,8 @@ void QAIsViewer::addRow()
             tr("A new key is made as a copy of an existing key, and this group has none.",
                "error window text"),
             QMessageBox::Ok);
-        setButtonsEnabled(true);
+        if (alive)
+            setButtonsEnabled(true);
         return;
     }
     QString name;
@@ -357,6 +362,8 @@ void QAIsViewer::addRow()
         const bool accepted = QADialogSeam::instance().getText(
             parentWidget(), tr("New Key", "add key window title"),
             tr("Enter the name of the new key:", "add key window text"), &name);
+        if (!alive)
+            return;
         if (!accepted || name.isEmpty()) {
             setButtonsEnabled(true);
             return;
@@ -367,6 +374,8 @@ void QAIsViewer::addRow()
             parentWidget(), QMessageBox::Warning, tr("Moravel Editor", "error window title"),
             tr("This key already exists, You must enter another key.", "error window text"),
             QMessageBox::Ok);
+        if (!alive)
+            return;
     }
 
     const QDomElement key

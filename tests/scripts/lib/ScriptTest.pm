@@ -28,9 +28,10 @@ sub scratch_dir {
     return File::Temp->newdir( 'scripttest-XXXXXX', TMPDIR => 1 );
 }
 
+# The bytes of a file; undef when it cannot be read (a missing output fails the comparison).
 sub slurp {
     my ($path) = @_;
-    open my $fh, '<:raw', $path or die "cannot read $path: $!\n";
+    open my $fh, '<:raw', $path or return;
     local $/;
     my $bytes = <$fh>;
     return $bytes // '';
@@ -41,6 +42,7 @@ sub spew {
     open my $fh, '>:raw', $path or die "cannot write $path: $!\n";
     print {$fh} $bytes;
     close $fh or die "cannot write $path: $!\n";
+    return $path;
 }
 
 # Runs the script with $^X; answers its exit status, the signal that ended it
