@@ -87,6 +87,10 @@ private Q_SLOTS:
             << "\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n"
                 + zyn + "<A Z=\"1\" B=\"2\"/></ZYN>";
+        QTest::newRow("leading blank lines") << "\n\r\n  " + zyn + "\n<A Z=\"1\" B=\"2\"/></ZYN>";
+        static const char16_t utf16[] = u"<ZYN b=\"1\" a=\"2\">\n<A Z=\"1\" B=\"2\"/></ZYN>";
+        QTest::newRow("UTF-16 without byte-order mark")
+            << QByteArray(reinterpret_cast<const char *>(utf16), sizeof(utf16) - sizeof(char16_t));
         QTest::newRow("declared Latin-1") << QByteArray(
             "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<ZYN b=\"\xe9\" a=\"1\">"
             "<A Z=\"\xe9\" B=\"2\"/>\xe9\xe9<C Y=\"1\" X=\"2\"/></ZYN>");

@@ -244,8 +244,7 @@ void QAMainWindowEditor::loadFile(const QString &path, bool asNew)
     statusBar()->showMessage(tr("Loading file..."));
 
     // The file is checked in a document of its own first, so that a refused file leaves the open
-    // document as it was.
-    // The checked document becomes the editor's as it is: a large file is read only once.
+    // document as it was; an accepted one becomes the editor's as it is, read only once.
     QDomDocument candidate;
     QAAttributeOrder attributeOrder;
     const QDomElement accepted = readAcceptedRoot(path, candidate, &attributeOrder);

@@ -150,8 +150,14 @@ bool QuickPrescan::acceptsEncoding()
 {
     if (m_end - m_begin >= 3 && std::string_view(m_begin, 3) == "\xef\xbb\xbf")
         m_begin += 3; // the reader does not count a UTF-8 byte-order mark
-    if (m_begin == m_end || *m_begin != '<')
-        return false; // UTF-16 and the like, or a document that does not start with markup
+    // UTF-16 and the like hold NUL bytes among the first ones; anything but markup after leading
+    // blanks is no document.
+    const char *first = m_begin;
+    while (first < m_end && isSpace(*first))
+        ++first;
+    if (first == m_end || *first != '<'
+        || std::memchr(m_begin, '\0', size_t(std::min<ptrdiff_t>(m_end - m_begin, 4))))
+        return false;
     if (std::string_view(m_begin, size_t(m_end - m_begin)).substr(0, 5) != "<?xml")
         return true;
     const char *close = find(m_begin, "?>");
