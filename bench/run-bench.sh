@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the benchmark with optimisation and runs it; arguments go to zynbench
-# (for example: bench/run-bench.sh --sizes 1,10 --repeat 5). The output is also kept in the build directory (last-run.txt).
+# Builds the benchmark with optimisation and runs it; arguments go to zynbench (for example:
+# bench/run-bench.sh --sizes 1,10 --repeat 5). The output is also kept in build-bench/last-run.txt.
+# Profile one phase with: valgrind --tool=callgrind --collect-atstart=no build-bench/bench/zynbench
+#   --sizes 10 --repeat 1 --profile load (or bareopen, tree, firstpane, browse, type, save, ...).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZYN_BENCH_BUILD_DIR:-$root/build-bench}
