@@ -941,12 +941,12 @@ Abbrechen beendet das Skript.</translation>
         <translation>Kontextklauseln der Laufzeit</translation>
     </message>
     <message>
-        <source>Context Clauses of the I/O Specification</source>
-        <translation>Kontextklauseln der E/A-Spezifikation</translation>
+        <source>Context Clauses of the I/O Package</source>
+        <translation>Kontextklauseln des E/A-Pakets</translation>
     </message>
     <message>
-        <source>Declarations of the I/O Specification</source>
-        <translation>Deklarationen der E/A-Spezifikation</translation>
+        <source>Declarations of the I/O Package</source>
+        <translation>Deklarationen des E/A-Pakets</translation>
     </message>
     <message>
         <source>Runtime Types</source>

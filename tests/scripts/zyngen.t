@@ -83,7 +83,7 @@ subtest 'C document: output tree and contents' => sub {
     like $h, qr/#endif \/\* ZYNLIBCONF_H \*\/\n\z/, 'guard closed at the end';
 };
 
-subtest 'Ada document: spec and settings' => sub {
+subtest 'Ada document: package declaration and settings' => sub {
     my $gen = tempdir( CLEANUP => 1 );
     my ( $status, $err ) = generate( "$DATA/target_ada.xdp", $gen );
     is $status, 0, 'exit status 0';
