@@ -2,6 +2,7 @@
 
 #include "dialogs/qasearchrequest.h"
 #include "sdk/qahelp.h"
+#include "sdk/qaxmleditor.h"
 
 #include <QDomElement>
 #include <QMainWindow>
@@ -141,7 +142,8 @@ private:
     bool saveAs(const QString &name);
     bool saveOverExistingFile(const QString &path);
     bool writeDocument(const QString &path, int *droppedCharacters);
-    QDomElement readAcceptedRoot(const QString &path, QDomDocument &document);
+    QDomElement readAcceptedRoot(const QString &path, QDomDocument &document,
+                                 QAAttributeOrder *attributeOrder = nullptr);
     void rejectLoad();
     void failLoad();
     QString currentTargetDirectory() const;

@@ -244,9 +244,10 @@ void QAMainWindowEditor::loadFile(const QString &path, bool asNew)
     statusBar()->showMessage(tr("Loading file..."));
 
     // The file is checked in a document of its own first, so that a refused file leaves the open
-    // document as it was.
+    // document as it was; an accepted one becomes the editor's as it is, read only once.
     QDomDocument candidate;
-    const QDomElement accepted = readAcceptedRoot(path, candidate);
+    QAAttributeOrder attributeOrder;
+    const QDomElement accepted = readAcceptedRoot(path, candidate, &attributeOrder);
     if (accepted.isNull()) {
         rejectLoad();
         return;
@@ -254,13 +255,7 @@ void QAMainWindowEditor::loadFile(const QString &path, bool asNew)
 
     m_editor->clearTree();
     m_editor->setModified(false);
-    m_rootElement = m_editor->getRootElement(path);
-    // The file may have changed since it was checked.
-    if (m_rootElement.isNull()
-        || m_rootElement.attribute(Zyn::Attr::Version) != accepted.attribute(Zyn::Attr::Version)) {
-        failLoad();
-        return;
-    }
+    m_rootElement = m_editor->adoptDocument(candidate, std::move(attributeOrder));
 
     m_generateIn = m_rootElement.attribute(Zyn::Attr::GenerateIn, m_generateIn);
     if (!QFileInfo::exists(m_generateIn))
@@ -285,11 +280,13 @@ void QAMainWindowEditor::loadFile(const QString &path, bool asNew)
 
 // Reads path into document and answers its root when the editor can edit it, after converting an
 // older version if the user wants; a null element once the user was told why not.
-QDomElement QAMainWindowEditor::readAcceptedRoot(const QString &path, QDomDocument &document)
+QDomElement QAMainWindowEditor::readAcceptedRoot(const QString &path, QDomDocument &document,
+                                                 QAAttributeOrder *attributeOrder)
 {
     QADialogSeam &dialogs = QADialogSeam::instance();
     for (;;) {
-        const QDomElement root = QAXmlEditor::readRootElement(path, document);
+        const QDomElement root
+            = QAXmlEditor::readRootElement(path, document, nullptr, attributeOrder);
         if (root.isNull())
             return QDomElement();
         const QString version = root.attribute(Zyn::Attr::Version);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -35,8 +36,14 @@ void setupTranslator(QApplication &application)
         fatalMessage(QStringLiteral("Fatal Error: directory doesn't exist '%1'\n").arg(localeDir));
         std::exit(1);
     }
-    if (translator->load(QStringLiteral("zyneditor_") + QLocale::system().name(), localeDir))
+    if (translator->load(QStringLiteral("zyneditor_") + QLocale::system().name(), localeDir)) {
         QApplication::installTranslator(translator);
+        // The standard buttons and dialogs come from Qt's own catalogue, where one is installed.
+        auto *qtTranslator = new QTranslator(&application);
+        if (qtTranslator->load(QStringLiteral("qtbase_") + QLocale::system().name(),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(qtTranslator);
+    }
 }
 
 int zynMain(int argc, char *argv[])

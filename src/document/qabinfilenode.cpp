@@ -1,10 +1,6 @@
 #include "document/qabinfilenode.h"
 
-#include "document/qazyneditortree.h"
 #include "panes/qacommentviewer.h"
-
-#include <QCoreApplication>
-#include <QMenu>
 
 void QABinFileNode::setUp()
 {
@@ -33,15 +29,5 @@ void QABinFileNode::cancelRename(int column)
 
 QMenu *QABinFileNode::setupPopupMenu()
 {
-    QAZynEditorTree *tree = editorTree();
-    if (!tree)
-        return nullptr;
-    auto *menu = new QMenu(tree);
-    addAppendMenu(menu, tree);
-    menu->addSeparator();
-    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Delete")),
-                     &QAction::triggered, tree, &QAZynEditorTree::deleteSelectedNode);
-    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Rename")),
-                     &QAction::triggered, tree, &QAZynEditorTree::startEdit);
-    return menu;
+    return carriedFileMenu();
 }

@@ -1,7 +1,6 @@
 #include "document/qajavacustom.h"
 
-#include "document/qalcchoicenode.h"
-#include "document/qalcfreetextnode.h"
+#include "document/qacustomsectionchildren.h"
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
@@ -12,26 +11,7 @@ void QAJavaCustom::setUp()
 
 bool QAJavaCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    bool result = true;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        QAZynEditorNode *node = nullptr;
-        switch (Zyn::customJavaKind(child.tagName())) {
-        case 0:
-            node = new QALCFreeTextNode(under, previous, child);
-            break;
-        case 1:
-            node = new QALCChoiceNode(under, previous, child);
-            break;
-        default:
-            continue;
-        }
-        previous = node;
-        result = node->buildChild(node, child);
-    }
-    return result;
+    return buildCustomSectionChildren(this, parent, element, Zyn::customJavaKind);
 }
 
 QAZynViewer *QAJavaCustom::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)

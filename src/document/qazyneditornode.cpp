@@ -79,6 +79,21 @@ void QAZynEditorNode::cancelNameEdit(int)
         tree->cancelRename();
 }
 
+QMenu *QAZynEditorNode::carriedFileMenu() const
+{
+    QAZynEditorTree *tree = editorTree();
+    if (!tree)
+        return nullptr;
+    auto *menu = new QMenu(tree);
+    addAppendMenu(menu, tree);
+    menu->addSeparator();
+    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Delete")),
+                     &QAction::triggered, tree, &QAZynEditorTree::deleteSelectedNode);
+    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Rename")),
+                     &QAction::triggered, tree, &QAZynEditorTree::startEdit);
+    return menu;
+}
+
 void QAZynEditorNode::addAppendMenu(QMenu *menu, QAZynEditorTree *tree)
 {
     QMenu *append = menu->addMenu(QCoreApplication::translate("QABuildNode", "A&ppend"));

@@ -49,6 +49,8 @@ protected:
 
     // "A&ppend" with its two entries, for build steps and carried files.
     static void addAppendMenu(QMenu *menu, QAZynEditorTree *tree);
+    // The menu of a carried file: Append, Delete, Rename; null outside an editor tree.
+    QMenu *carriedFileMenu() const;
 };
 
 // The node behind an item, when the item is one.

@@ -23,10 +23,12 @@ public:
     // Whether bytes are a well-formed document (checked before a save replaces a file).
     static bool isWellFormed(const QByteArray &bytes, QString *errorText = nullptr);
 
+    // The element's attribute names in the order they are written.
+    QStringList orderedAttributeNames(const QDomElement &element) const;
+
 private:
     void writeNode(const QDomNode &node);
     void writeElement(const QDomElement &element);
-    QStringList orderedAttributeNames(const QDomElement &element) const;
     QString clean(const QString &text);
     QString cleanTarget(const QString &target);
     void writeEscaped(const QString &text, bool attribute);

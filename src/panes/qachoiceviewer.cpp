@@ -197,6 +197,6 @@ void QAChoiceViewer::updateItemComment(QDomElement &e)
 
 void QAChoiceViewer::saveComment()
 {
-    setChildText(comment.edit->toPlainText(), Zyn::Tag::Comment, currentElement, 1);
+    setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, currentElement, 1);
     setModified(true);
 }

@@ -61,6 +61,6 @@ void QACommentViewer::showNode()
 
 void QACommentViewer::saveComment()
 {
-    setChildText(commentEdit->toPlainText(), Zyn::Tag::Comment, element, 1);
+    setChildText(exactPlainText(commentEdit), Zyn::Tag::Comment, element, 1);
     setModified(true);
 }

@@ -49,7 +49,7 @@ void QAFctOnglet::mousePressEvent(QMouseEvent *event)
 
 void QAFctOnglet::saveText()
 {
-    setChildText(textEdit->toPlainText(), Zyn::Tag::ValueText, element, 1);
+    setChildText(exactPlainText(textEdit), Zyn::Tag::ValueText, element, 1);
     Q_EMIT ongletModified();
 }
 

@@ -87,12 +87,12 @@ void QAFctViewer::showNode()
 
 void QAFctViewer::saveText()
 {
-    setChildText(textEdit->toPlainText(), Zyn::Tag::ValueText, functionElement(element), 1);
+    setChildText(exactPlainText(textEdit), Zyn::Tag::ValueText, functionElement(element), 1);
     setModified(true);
 }
 
 void QAFctViewer::saveComment()
 {
-    setChildText(comment.edit->toPlainText(), Zyn::Tag::Comment, element, 1);
+    setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, element, 1);
     setModified(true);
 }

@@ -65,12 +65,12 @@ void QAFreeText::showNode()
 
 void QAFreeText::saveText()
 {
-    setChildText(textEdit->toPlainText(), Zyn::Tag::ValueText, element, 1);
+    setChildText(exactPlainText(textEdit), Zyn::Tag::ValueText, element, 1);
     setModified(true);
 }
 
 void QAFreeText::saveComment()
 {
-    setChildText(commentEdit->toPlainText(), Zyn::Tag::Comment, element, 1);
+    setChildText(exactPlainText(commentEdit), Zyn::Tag::Comment, element, 1);
     setModified(true);
 }

@@ -329,7 +329,7 @@ void QAIsViewer::saveComment()
 {
     // The node's own comment sits in its key container.
     const int depth = m_currentElement == m_element ? 2 : 1;
-    setChildText(m_commentBox.edit->toPlainText(), Tag::Comment, m_currentElement, depth);
+    setChildText(exactPlainText(m_commentBox.edit), Tag::Comment, m_currentElement, depth);
     setModified(true);
 }
 

@@ -98,7 +98,7 @@ void QAItemViewer::itemHasChanged()
 
 void QAItemViewer::saveComment()
 {
-    setChildText(comment.edit->toPlainText(), Zyn::Tag::Comment, currentElement, 1);
+    setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, currentElement, 1);
     setModified(true);
 }
 

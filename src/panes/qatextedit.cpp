@@ -1,5 +1,7 @@
 #include "panes/qatextedit.h"
 
+#include <QTextDocument>
+
 QATextEdit::QATextEdit(QWidget *parent)
     : QPlainTextEdit(parent)
 { }
@@ -18,4 +20,11 @@ void QATextEdit::focusInEvent(QFocusEvent *event)
     if (!m_reporting)
         Q_EMIT isPressed();
     QPlainTextEdit::focusInEvent(event);
+}
+
+QString exactPlainText(const QPlainTextEdit *edit)
+{
+    QString text = edit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }

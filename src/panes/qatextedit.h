@@ -23,3 +23,9 @@ protected:
 private:
     bool m_reporting = false;
 };
+
+class QPlainTextEdit;
+
+// The text of an editor exactly as it holds it: unlike toPlainText(), non-breaking spaces stay
+// non-breaking.
+QString exactPlainText(const QPlainTextEdit *edit);

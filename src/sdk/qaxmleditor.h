@@ -27,6 +27,10 @@ public:
     // when the file cannot be read or is not a well-formed, reasonably shaped XML document.
     QDomElement getRootElement(const QString &path);
 
+    // Makes a document read with readRootElement this editor's, as if getRootElement had read it:
+    // a document checked before it replaces the open one need not be read twice.
+    QDomElement adoptDocument(const QDomDocument &document, QAAttributeOrder attributeOrder);
+
     // The same into a document of the caller's, leaving this editor's document alone.
     static QDomElement readRootElement(const QString &path, QDomDocument &document,
                                        QString *errorText = nullptr,

@@ -5,39 +5,17 @@ use Test::More;
 use FindBin qw($Bin);
 use File::Temp qw(tempdir);
 use POSIX qw(mkfifo);
+use lib "$Bin/lib";
+use ScriptTest qw(run_script slurp spew);
 
 my $SCRIPT    = "$Bin/../../installation/lib/scripts/zyngen.pl";
 my $TEMPLATES = "$Bin/../../installation/targets/xml";
 my $DATA      = "$Bin/data";
 
-sub slurp {
-    my ($path) = @_;
-    open my $in, '<:raw', $path or return;
-    local $/;
-    return scalar <$in>;
-}
-
-sub spew {
-    my ( $path, $bytes ) = @_;
-    open my $out, '>:raw', $path or die "$path: $!";
-    print {$out} $bytes;
-    close $out or die "$path: $!";
-    return $path;
-}
-
 # Runs the generator; answers its exit status and its standard error.
 sub generate {
-    my @args = @_;
-    my $err  = File::Temp->new;
-    my $pid  = fork // die "fork: $!";
-    if ( !$pid ) {
-        open STDOUT, '>', '/dev/null';
-        open STDERR, '>&', $err;
-        exec $^X, $SCRIPT, @args;
-        exit 127;
-    }
-    waitpid $pid, 0;
-    return ( $? >> 8, slurp( $err->filename ) );
+    my $result = run_script( $SCRIPT, @_ );
+    return ( $result->{status}, $result->{err} );
 }
 
 sub files_in {
@@ -105,7 +83,7 @@ subtest 'C document: output tree and contents' => sub {
     like $h, qr/#endif \/\* ZYNLIBCONF_H \*\/\n\z/, 'guard closed at the end';
 };
 
-subtest 'Ada document: spec and settings' => sub {
+subtest 'Ada document: package declaration and settings' => sub {
     my $gen = tempdir( CLEANUP => 1 );
     my ( $status, $err ) = generate( "$DATA/target_ada.xdp", $gen );
     is $status, 0, 'exit status 0';

@@ -5,39 +5,17 @@ use Test::More;
 use FindBin qw($Bin);
 use File::Temp qw(tempdir);
 use POSIX qw(mkfifo);
+use lib "$Bin/lib";
+use ScriptTest qw(run_script slurp spew);
 
 my $SCRIPT    = "$Bin/../../installation/lib/scripts/zynprint.pl";
 my $TEMPLATES = "$Bin/../../installation/targets/xml";
 my $DATA      = "$Bin/data";
 
-sub slurp {
-    my ($path) = @_;
-    open my $in, '<:raw', $path or return;
-    local $/;
-    return scalar <$in>;
-}
-
-sub spew {
-    my ( $path, $bytes ) = @_;
-    open my $out, '>:raw', $path or die "$path: $!";
-    print {$out} $bytes;
-    close $out or die "$path: $!";
-    return $path;
-}
-
 # Runs the exporter; answers its exit status and its standard error.
 sub export {
-    my @args = @_;
-    my $err  = File::Temp->new;
-    my $pid  = fork // die "fork: $!";
-    if ( !$pid ) {
-        open STDOUT, '>', '/dev/null';
-        open STDERR, '>&', $err;
-        exec $^X, $SCRIPT, @args;
-        exit 127;
-    }
-    waitpid $pid, 0;
-    return ( $? >> 8, slurp( $err->filename ) );
+    my $result = run_script( $SCRIPT, @_ );
+    return ( $result->{status}, $result->{err} );
 }
 
 sub headings {

@@ -5,7 +5,6 @@ use warnings;
 use FindBin;
 use lib "$FindBin::Bin/lib";
 
-use File::Spec::Functions qw(catfile);
 use POSIX qw(mkfifo);
 use Test::More;
 use ScriptTest;
@@ -130,7 +129,7 @@ my @updates = (
 for my $case (@updates) {
     my ( $name, $extra, $input, $expected ) = @$case;
     my $dir  = scratch_dir();
-    my $file = catfile( $dir, 'port file.xdp' );
+    my $file = "$dir/port file.xdp";
     spew( $file, document(@$input) );
 
     my $run = run_script( $ZYNVER, '-update', $file, @$extra );
@@ -142,20 +141,20 @@ for my $case (@updates) {
 
 {
     my $dir  = scratch_dir();
-    my $file = catfile( $dir, 'real.xdp' );
+    my $file = "$dir/real.xdp";
     spew( $file, qq{<ZYN Version="V2008"/>\n} );
     chmod 0640, $file;
-    symlink 'real.xdp', catfile( $dir, 'link.xdp' ) or die "symlink: $!";
-    is( run_script( $ZYNVER, '-update', catfile( $dir, 'link.xdp' ), qw(-tover V2009) )->{status},
+    symlink 'real.xdp', "$dir/link.xdp" or die "symlink: $!";
+    is( run_script( $ZYNVER, '-update', "$dir/link.xdp", qw(-tover V2009) )->{status},
         0, 'update through a symbolic link' );
-    ok( -l catfile( $dir, 'link.xdp' ), 'the link stays a link' );
+    ok( -l "$dir/link.xdp", 'the link stays a link' );
     is( slurp($file), qq{<ZYN Version="V2009" read_only="no"/>\n}, 'the file it names is converted' );
     is( ( stat $file )[2] & 07777, 0640, 'the permissions are kept' );
 }
 
 {
     my $dir  = scratch_dir();
-    my $file = catfile( $dir, 'latin1.xdp' );
+    my $file = "$dir/latin1.xdp";
     spew( $file, qq{<?xml version="1.0" encoding="ISO-8859-1"?>\n<ZYN Version="V2009" read_only="no" Name="caf\xe9"/>\n} );
     is( run_script( $ZYNVER, '-update', $file, qw(-fromver V2008) )->{status}, 1, 'a contradicting -fromver fails' );
     run_script( $ZYNVER, '-update', $file, qw(-fromver V2009 -tover V2009) );

@@ -69,7 +69,9 @@ use Cwd qw(realpath);
 use Fcntl qw(O_RDONLY O_NONBLOCK O_WRONLY O_CREAT O_EXCL);
 use File::Basename qw(dirname);
 use IO::Handle;
-use XML::LibXML;
+
+# XML::LibXML is loaded by the conversion only: -list runs at every start of the editor, and the
+# module takes most of the script's start-up time.
 
 my $ME    = 'zynver.pl';
 my $USAGE = "Usage: $ME -list | -update FILE [-fromver VERSION] [-tover VERSION]";
@@ -180,6 +182,7 @@ sub read_document {
 
 sub parse_document {
     my ( $bytes, $file ) = @_;    # a reference: documents may be large
+    require XML::LibXML;
     my $parser = XML::LibXML->new(
         no_network      => 1,
         load_ext_dtd    => 0,
@@ -218,7 +221,7 @@ sub refuse_external_entities {
     my ( $doc, $file ) = @_;
     my $dtd = $doc->internalSubset or return;
     for my $decl ( $dtd->childNodes ) {
-        next unless $decl->nodeType == XML_ENTITY_DECL;
+        next unless $decl->nodeType == XML::LibXML::XML_ENTITY_DECL();
         my ($name) = $decl->toString =~ /^<!ENTITY\s+(?:%\s+)?(\S+)\s+(?:SYSTEM|PUBLIC)\b/
           or next;
         fail("'$file' declares the external entity '$name'; refused");

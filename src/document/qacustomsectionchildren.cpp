@@ -1,0 +1,29 @@
+#include "document/qacustomsectionchildren.h"
+
+#include "document/qalcchoicenode.h"
+#include "document/qalcfreetextnode.h"
+
+bool buildCustomSectionChildren(QAZynEditorNode *node, QTreeWidgetItem *parent,
+                                QDomElement &element, int (*kindOf)(const QString &tag))
+{
+    QTreeWidgetItem *under = parent ? parent : node;
+    QTreeWidgetItem *previous = nullptr;
+    bool result = true;
+    for (QDomElement child = element.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        QAZynEditorNode *made = nullptr;
+        switch (kindOf(child.tagName())) {
+        case 0:
+            made = new QALCFreeTextNode(under, previous, child);
+            break;
+        case 1:
+            made = new QALCChoiceNode(under, previous, child);
+            break;
+        default:
+            continue;
+        }
+        previous = made;
+        result = made->buildChild(made, child);
+    }
+    return result;
+}
