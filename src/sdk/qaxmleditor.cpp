@@ -314,8 +314,11 @@ QuickPrescan::Result QuickPrescan::run()
             p = startTag(p, &empty);
             if (!p)
                 return GaveUp;
-            if (m_recorder.wanted() && m_names.size() >= 2)
-                m_recorder.record(m_line, columnAt(p), m_names);
+            if (m_recorder.wanted() && m_names.size() >= 2) {
+                // columnAt() moves m_line on: it has to run before the line is read.
+                const int column = columnAt(p);
+                m_recorder.record(m_line, column, m_names);
+            }
             if (empty)
                 --depth;
             continue;
