@@ -225,6 +225,8 @@ void QAZynWriter::writeNode(const QDomNode &node)
 bool QAZynWriter::isWellFormed(const QByteArray &bytes, QString *errorText)
 {
     QXmlStreamReader reader(bytes);
+    // Namespaces are not the editor's concern: the loader reads prefixes as plain names.
+    reader.setNamespaceProcessing(false);
     while (!reader.atEnd())
         reader.readNext();
     if (reader.hasError()) {

@@ -336,6 +336,9 @@ static bool readerPrescan(const QByteArray &data, QString *errorText,
                           AttributeOrderRecorder &recorder)
 {
     QXmlStreamReader reader(data);
+    // As the DOM reads it: namespace prefixes are names like any other, and declarations are
+    // attributes whose place is kept.
+    reader.setNamespaceProcessing(false);
     int depth = 0;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
