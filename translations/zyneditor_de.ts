@@ -91,6 +91,10 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
         <extracomment>used to display title on comment window, %1 is the subject of the comment</extracomment>
         <translation>Kommentar zum Eintrag %1 </translation>
     </message>
+    <message>
+        <source>Chose %1</source>
+        <translation>%1 gewählt</translation>
+    </message>
 </context>
 <context>
     <name>QACommentViewer</name>
@@ -193,6 +197,30 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
     <message>
         <source>Comment for &quot;%1&quot; node:</source>
         <translation>Kommentar zum Knoten „%1“:</translation>
+    </message>
+    <message>
+        <source>Added key %1</source>
+        <translation>Schlüssel %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed key %1</source>
+        <translation>Schlüssel %1 entfernt</translation>
+    </message>
+    <message>
+        <source>Moved key %1 up</source>
+        <translation>Schlüssel %1 nach oben verschoben</translation>
+    </message>
+    <message>
+        <source>Moved key %1 down</source>
+        <translation>Schlüssel %1 nach unten verschoben</translation>
+    </message>
+    <message>
+        <source>Renamed key %1 to %2</source>
+        <translation>Schlüssel %1 in %2 umbenannt</translation>
+    </message>
+    <message>
+        <source>Changed the value of %1</source>
+        <translation>Wert von %1 geändert</translation>
     </message>
 </context>
 <context>
@@ -745,6 +773,18 @@ Abbrechen beendet das Skript.</translation>
     <message>
         <source>Parsing error for file %1</source>
         <translation>Syntaxfehler in der Datei %1</translation>
+    </message>
+    <message>
+        <source>Added %1</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <source>Renamed %1 to %2</source>
+        <translation>%1 in %2 umbenannt</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1561,58 @@ Abbrechen beendet das Skript.</translation>
     <message>
         <source> Install Library Files Error</source>
         <translation> Fehler beim Installieren der Bibliotheksdateien</translation>
+    </message>
+</context>
+<context>
+    <name>QADocumentEditor</name>
+    <message>
+        <source>Typed in the comment of %1</source>
+        <translation>Im Kommentar von %1 getippt</translation>
+    </message>
+    <message>
+        <source>Typed in %1</source>
+        <translation>In %1 getippt</translation>
+    </message>
+</context>
+<context>
+    <name>QABinaryMacro</name>
+    <message>
+        <source>Switched %1 on</source>
+        <translation>%1 eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Switched %1 off</source>
+        <translation>%1 ausgeschaltet</translation>
+    </message>
+</context>
+<context>
+    <name>QAOptionnalMacro</name>
+    <message>
+        <source>Defined %1</source>
+        <translation>%1 definiert</translation>
+    </message>
+    <message>
+        <source>Undefined %1</source>
+        <translation>%1 nicht mehr definiert</translation>
+    </message>
+    <message>
+        <source>Typed in %1</source>
+        <translation>In %1 getippt</translation>
+    </message>
+</context>
+<context>
+    <name>QAHistoryDock</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Document opened</source>
+        <translation>Dokument geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
     </message>
 </context>
 </TS>

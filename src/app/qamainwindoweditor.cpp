@@ -5,7 +5,9 @@
 
 #include "app/productflavour.h"
 #include "app/qadialogseam.h"
+#include "app/qahistorydock.h"
 #include "app/qascriptrunner.h"
+#include "app/qaundokeys.h"
 #include "app/qazynwaitdlg.h"
 #include "dialogs/qapreferences.h"
 #include "dialogs/qazynaboutdialog.h"
@@ -57,6 +59,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     createToolBars();
     createMenus();
     createCentralArea();
+    createHistoryDock();
     createFindBar();
     createVersionChecker();
     m_settings = std::make_unique<QSettings>();
@@ -258,6 +261,18 @@ void QAMainWindowEditor::createCentralArea()
     layout->addWidget(m_editor);
 }
 
+void QAMainWindowEditor::createHistoryDock()
+{
+    m_historyDock = new QAHistoryDock(m_editor->undoStack(), this);
+    addDockWidget(Qt::RightDockWidgetArea, m_historyDock);
+    m_historyDock->hide();
+    // Right under Undo and Redo, which it goes with.
+    const QList<QAction *> entries = m_editMenu->actions();
+    const int redo = int(entries.indexOf(m_editRedoAction));
+    m_editMenu->insertAction(entries.value(redo + 1), m_historyDock->toggleViewAction());
+    new QAUndoKeys(this, { m_editUndoAction->shortcut(), m_editRedoAction->shortcut() });
+}
+
 void QAMainWindowEditor::createFindBar()
 {
     m_findToolBar = addToolBar(tr("Find", "Find bar"));
@@ -348,12 +363,6 @@ void QAMainWindowEditor::forwardEdit(EditCommand command)
 {
     auto apply = [command](auto *edit) {
         switch (command) {
-        case EditCommand::Undo:
-            edit->undo();
-            break;
-        case EditCommand::Redo:
-            edit->redo();
-            break;
         case EditCommand::Cut:
             edit->cut();
             break;
@@ -383,12 +392,13 @@ void QAMainWindowEditor::forwardEdit(EditCommand command)
 
 void QAMainWindowEditor::editUndo()
 {
-    forwardEdit(EditCommand::Undo);
+    // The document's history, whatever has the focus: fields keep no history of their own.
+    m_editor->undo();
 }
 
 void QAMainWindowEditor::editRedo()
 {
-    forwardEdit(EditCommand::Redo);
+    m_editor->redo();
 }
 
 void QAMainWindowEditor::editCut()

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QAHistoryDock;
 class QAZYNVersion;
 class QAScriptRunner;
 class QAZynEditor;
@@ -49,6 +50,7 @@ public:
     const std::vector<std::unique_ptr<QZynId>> &targets() const { return m_targets; }
     const QZynId *currentTarget() const { return m_currentTarget; }
     QComboBox *findBox() const { return m_findBox; }
+    QAHistoryDock *historyDock() const { return m_historyDock; }
 
     // Document lifecycle, also used by start-up and tests.
     void loadFile(const QString &path, bool asNew);
@@ -97,7 +99,7 @@ protected:
 private:
     enum class SaveAnswer { Proceed, Stop };
     enum class ScriptKind { Generator, Export };
-    enum class EditCommand { Undo, Redo, Cut, Copy, Paste, SelectAll };
+    enum class EditCommand { Cut, Copy, Paste, SelectAll };
 
     // Settings keys, spelled as every earlier version of the editor wrote them.
     static constexpr char RecentFileKey[] = "/Corvin/zyneditor/recentFile";
@@ -113,6 +115,7 @@ private:
     void createMenus();
     void createToolBars();
     void createCentralArea();
+    void createHistoryDock();
     void createFindBar();
     void createVersionChecker();
     void openStartupDocument();
@@ -198,6 +201,7 @@ private:
     QWidget *m_centralBox = nullptr;
     QAZynEditor *m_editor = nullptr;
     QComboBox *m_findBox = nullptr;
+    QAHistoryDock *m_historyDock = nullptr;
     QAzynPrefDialog *m_preferences = nullptr;
     QAZYNVersion *m_versionChecker = nullptr;
     std::unique_ptr<QSettings> m_settings;

@@ -13,6 +13,8 @@ QAZynTextEdit::QAZynTextEdit(QWidget *parent, int lineOffset, const QString &nam
     , m_lineOffset(lineOffset)
 {
     setObjectName(name);
+    // The document keeps the one history of every change.
+    setUndoRedoEnabled(false);
 }
 
 QMenu *QAZynTextEdit::createPopupMenu(const QPoint &position)

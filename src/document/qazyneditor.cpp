@@ -1,8 +1,11 @@
 #include "document/qazyneditor.h"
 
 #include "dialogs/qazyndocbrowser.h"
+#include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/qazyneditornode.h"
 #include "document/qazyneditortree.h"
+#include "document/zynformat.h"
 #include "document/zyntreebuilder.h"
 #include "panes/qazynviewer.h"
 
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 QAZynEditor::QAZynEditor(const QString &targetDirectory, QWidget *parent, const QString &name)
@@ -64,6 +68,9 @@ QAZynEditor::QAZynEditor(const QString &targetDirectory, QWidget *parent, const 
             &QAZynEditor::forgetCurrentIfRemoved);
     connect(m_editorTree->model(), &QAbstractItemModel::modelAboutToBeReset, this,
             &QAZynEditor::forgetCurrent);
+    connect(documentEditor(), &QADocumentEditor::revisited, this, &QAZynEditor::revisit);
+    connect(documentEditor()->undoStack(), &QUndoStack::cleanChanged, this,
+            &QAZynEditor::savedStateReached);
 }
 
 QAZynEditor::~QAZynEditor()
@@ -71,6 +78,8 @@ QAZynEditor::~QAZynEditor()
     // The tree and its model outlive this part of the editor: they must not call back into it.
     m_editorTree->model()->disconnect(this);
     m_editorTree->disconnect(this);
+    documentEditor()->disconnect(this);
+    documentEditor()->undoStack()->disconnect(this);
     // The pane refers to the browser; it goes before the child widgets do.
     m_currentViewer.reset();
 }
@@ -140,7 +149,7 @@ bool QAZynEditor::isModified()
         m_modified = m_modified || m_currentViewer->isModified();
     // Tree edits count even while no pane is shown.
     m_modified = m_modified || m_editorTree->isModified();
-    return m_modified;
+    return m_modified || !documentEditor()->undoStack()->isClean();
 }
 
 void QAZynEditor::setModified(bool modified)
@@ -149,6 +158,59 @@ void QAZynEditor::setModified(bool modified)
     if (m_currentViewer)
         m_currentViewer->setModified(modified);
     m_modified = modified;
+    if (!modified) {
+        documentEditor()->undoStack()->setClean();
+        documentEditor()->breakMerge();
+    }
+}
+
+QADocumentEditor *QAZynEditor::documentEditor() const
+{
+    return m_editorTree->documentEditor();
+}
+
+QUndoStack *QAZynEditor::undoStack() const
+{
+    return documentEditor()->undoStack();
+}
+
+void QAZynEditor::undo()
+{
+    acceptRename(m_currentNode);
+    documentEditor()->undo();
+}
+
+void QAZynEditor::redo()
+{
+    acceptRename(m_currentNode);
+    documentEditor()->redo();
+}
+
+void QAZynEditor::savedStateReached(bool clean)
+{
+    if (!clean)
+        return;
+    // Back at the saved state: what the panes and the tree remember of their edits is history.
+    m_editorTree->setModified(false);
+    if (m_currentViewer)
+        m_currentViewer->setModified(false);
+    m_modified = false;
+}
+
+void QAZynEditor::revisit(const QADocumentChange &change)
+{
+    // A removed element is shown by the place it left.
+    const QDomElement shown
+        = ownerDocumentOf(change.element).isNull() ? change.parent : change.element;
+    QAZynEditorNode *node = m_editorTree->nodeFor(shown);
+    if (!node)
+        return;
+    if (node != m_editorTree->currentItem())
+        m_editorTree->setCurrentItem(node); // shows its pane
+    else
+        showViewer(node); // the pane reads the document again
+    m_editorTree->scrollToItem(node);
+    revealChange(change);
 }
 
 void QAZynEditor::clearTree()
@@ -176,6 +238,8 @@ void QAZynEditor::updateViewer(QTreeWidgetItem *item)
 {
     if (!item)
         return;
+    // Typing on another node is a step of its own.
+    documentEditor()->breakMerge();
     // acceptRename sees a node that is being destroyed as a plain item and leaves it alone.
     if (m_currentNode)
         acceptRename(m_currentNode);
@@ -226,4 +290,15 @@ void QAZynEditor::forgetCurrent()
 {
     dropViewer();
     m_currentNode = nullptr;
+}
+
+void QAZynEditor::revealChange(const QADocumentChange &change)
+{
+    QAZynEditorNode *node = m_editorTree->nodeFor(change.element);
+    const bool ofNode = node && node->data() == change.element
+        && (change.kind == QADocumentChange::Placement || change.name == Zyn::Attr::Name);
+    if (ofNode || !m_currentViewer)
+        m_editorTree->setFocus();
+    else
+        m_currentViewer->setFocus();
 }

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+struct QADocumentChange;
+class QADocumentEditor;
 class QAZynDocBrowser;
 class QAZynEditorNode;
 class QAZynEditorTree;
@@ -16,6 +18,7 @@ class QMenu;
 class QModelIndex;
 class QSplitter;
 class QTreeWidgetItem;
+class QUndoStack;
 
 // The main window's central area: structure tree on the left, reference documentation above the
 // pane of the selected node on the right.
@@ -33,8 +36,16 @@ public:
     void showViewer(QTreeWidgetItem *item) override;
     void showDoc() override;
 
+    // Changed since the last save; an undo or redo back to the saved state counts as saved.
     bool isModified();
     void setModified(bool modified);
+
+    // The door of the open document (see QADocumentEditor).
+    QADocumentEditor *documentEditor() const;
+    QUndoStack *undoStack() const;
+    // Undo and redo of the document, whatever has the focus; an open rename is accepted first.
+    void undo();
+    void redo();
     void clearTree();
     void setGenerateIn(const QString &directory);
 
@@ -59,6 +70,10 @@ private:
     void dropViewer();
     void forgetCurrentIfRemoved(const QModelIndex &parent, int first, int last);
     void forgetCurrent();
+    // Shows where an undo or a redo took the document: its node, its pane, its field.
+    void revisit(const QADocumentChange &change);
+    void savedStateReached(bool clean);
+    void revealChange(const QADocumentChange &change);
 
     // Held as a plain item: the tree may report a change of the current item while the node is
     // being destroyed, when only its item part is left.

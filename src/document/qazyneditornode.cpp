@@ -1,5 +1,6 @@
 #include "document/qazyneditornode.h"
 
+#include "document/qadocumenteditor.h"
 #include "document/qazyneditortree.h"
 #include "document/zynformat.h"
 
@@ -69,7 +70,11 @@ void QAZynEditorNode::acceptNameEdit(int column)
         else if (!tree->isEndingRename())
             return; // no edit of ours to accept
     }
-    m_element.setAttribute(Zyn::Attr::Name, text(column));
+    const QString name = text(column);
+    const QString previous = m_element.attribute(Zyn::Attr::Name);
+    QADocumentEditor::of(m_element)->setAttribute(
+        m_element, Zyn::Attr::Name, name, QADocumentEditor::Step,
+        QCoreApplication::translate("QAZynEditorTree", "Renamed %1 to %2").arg(previous, name));
 }
 
 void QAZynEditorNode::cancelNameEdit(int)

@@ -5,6 +5,7 @@
 #include "app/qascriptrunner.h"
 #include "app/qazynwaitdlg.h"
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/qabinfilenode.h"
 #include "document/qacmdfilenode.h"
 #include "document/qarenamedelegate.h"
@@ -41,12 +42,19 @@ QAZynEditorTree::QAZynEditorTree(QWidget *parent, const QString &name)
     connect(m_renameDelegate, &QARenameDelegate::committed, this,
             &QAZynEditorTree::renameCommitted);
     connect(m_renameDelegate, &QARenameDelegate::canceled, this, &QAZynEditorTree::renameCanceled);
+
+    m_door = new QADocumentEditor(this);
+    connect(m_door, &QADocumentEditor::elementInserted, this, &QAZynEditorTree::elementInserted);
+    connect(m_door, &QADocumentEditor::elementAboutToBeRemoved, this,
+            &QAZynEditorTree::elementAboutToBeRemoved);
+    connect(m_door, &QADocumentEditor::elementChanged, this, &QAZynEditorTree::elementChanged);
 }
 
 QAZynEditorTree::~QAZynEditorTree()
 {
     // Editors and the encoder end while the base classes are torn down: they must not call back.
     m_renameDelegate->disconnect(this);
+    m_door->disconnect(this);
     if (m_encoderProcess)
         m_encoderProcess->disconnect(this);
 }
@@ -55,6 +63,7 @@ void QAZynEditorTree::clearTree()
 {
     cancelRename();
     clear();
+    m_door->setDocument(QDomDocument());
     m_modified = false;
 }
 
@@ -194,13 +203,14 @@ QAZynEditorNode *QAZynEditorTree::insertAsciiFile(const Reference &reference)
     QDomDocument document = ownerDocumentOf(place.parentElement);
     QDomElement file = document.createElement(Zyn::Tag::NewCmdFile);
     file.setAttribute(Zyn::Attr::Name, Zyn::Value::NewAsciiFileName);
-    QDomElement parentElement = place.parentElement;
-    parentElement.appendChild(file);
     file.appendChild(document.createElement(Zyn::Tag::Comment));
     file.appendChild(document.createElement(Zyn::Tag::ValueText));
+    m_door->insertElement(place.parentElement, file, QDomNode(),
+                          tr("Added %1").arg(Zyn::Value::NewAsciiFileName));
 
-    auto *node = new QACmdFileNode(place.parentItem, place.after, file);
-    showNewFile(node);
+    QAZynEditorNode *node = nodeOf(file);
+    if (node)
+        showNewFile(node);
     return node;
 }
 
@@ -353,13 +363,14 @@ bool QAZynEditorTree::insertBinaryFile(const Reference &reference)
     }
     QDomDocument document = ownerDocumentOf(place.parentElement);
     QDomElement file = document.createElement(Zyn::Tag::NewBinFile);
-    file.setAttribute(Zyn::Attr::Name, QFileInfo(m_chosenFile).fileName());
-    QDomElement parentElement = place.parentElement;
-    parentElement.appendChild(file);
+    const QString name = QFileInfo(m_chosenFile).fileName();
+    file.setAttribute(Zyn::Attr::Name, name);
     file.appendChild(document.createElement(Zyn::Tag::Comment));
     file.appendChild(document.importNode(content, true));
+    m_door->insertElement(place.parentElement, file, QDomNode(), tr("Added %1").arg(name));
 
-    showNewFile(new QABinFileNode(place.parentItem, place.after, file));
+    if (QAZynEditorNode *node = nodeOf(file))
+        showNewFile(node);
     return true;
 }
 
@@ -400,15 +411,6 @@ void QAZynEditorTree::deleteSelectedNode()
     if (!parent)
         return;
 
-    if (renamingItem() == node)
-        cancelRename();
-    const int row = parent->indexOfChild(node);
-    if (node == currentItem()) {
-        // Move on before the node goes, so that nobody is shown a node being deleted.
-        QTreeWidgetItem *next = parent->child(row + 1);
-        setCurrentItem(next ? next : itemAbove(node));
-    }
-    element.parentNode().removeChild(element);
-    std::unique_ptr<QTreeWidgetItem> removed(parent->takeChild(row));
+    m_door->removeElement(element, tr("Deleted %1").arg(element.attribute(Zyn::Attr::Name)));
     m_modified = true;
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QADocumentEditor;
 class QAZynEditorNode;
 class QARenameDelegate;
 class QAZynWaitDlg;
@@ -25,8 +26,14 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
 
-    // Deletes every node; the document is not touched.
+    // Deletes every node and forgets the document's history; the document is not touched.
     void clearTree();
+
+    // The door of the document shown: every edit of it goes through there. Building a tree
+    // gives it the document.
+    QADocumentEditor *documentEditor() const { return m_door; }
+    // The node that shows element: its own, else the nearest of its ancestors'; null when none.
+    QAZynEditorNode *nodeFor(const QDomElement &element) const;
 
     // In-place renaming, through the tree's delegate (edits that lose the focus are dropped).
     QARenameDelegate *renameDelegate() const { return m_renameDelegate; }
@@ -94,7 +101,14 @@ private:
     void renameCommitted(const QModelIndex &index);
     void renameCanceled(const QModelIndex &index);
 
+    // The tree follows the document, whoever changed it (an edit, an undo, a redo).
+    QAZynEditorNode *nodeOf(const QDomElement &element) const;
+    void elementInserted(const QDomElement &element);
+    void elementAboutToBeRemoved(const QDomElement &element);
+    void elementChanged(const QDomElement &element, const QString &name);
+
     bool m_modified = false;
+    QADocumentEditor *m_door = nullptr;
     QString m_programPath;
     QString m_chosenFile;
     QString m_stderrText;

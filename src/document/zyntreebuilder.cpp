@@ -3,14 +3,19 @@
 #include "document/qabuildnode.h"
 #include "document/qaisnode.h"
 #include "document/qalibconfnode.h"
+#include "document/qadocumenteditor.h"
 #include "document/qaparsernode.h"
 #include "document/qarootnode.h"
+#include "document/qazyneditortree.h"
 #include "document/zynformat.h"
 
 bool buildZynTree(QTreeWidget *tree, QDomElement &root)
 {
     if (!tree || root.tagName() != Zyn::Tag::Root)
         return false;
+    // A new document starts with an empty history.
+    if (auto *editorTree = qobject_cast<QAZynEditorTree *>(tree))
+        editorTree->documentEditor()->setDocument(root.ownerDocument());
     auto *rootNode = new QARootNode(tree, root);
 
     // Each group goes after the one that precedes it in the usual order, when that one was met;

@@ -1,5 +1,6 @@
 #include "panes/qabinarymacro.h"
 
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qacheckbox.h"
 
@@ -30,7 +31,11 @@ QABinaryMacro::QABinaryMacro(QWidget *parent, const QDomElement &macro)
 void QABinaryMacro::saveButtonState(bool checked)
 {
     Q_EMIT isPressed(element);
-    element.setAttribute(Zyn::Attr::Value, checked ? Zyn::Value::On : Zyn::Value::Off);
+    const QString name = element.attribute(Zyn::Attr::Name);
+    QADocumentEditor::of(element)->setAttribute(
+        element, Zyn::Attr::Value, checked ? Zyn::Value::On : Zyn::Value::Off,
+        QADocumentEditor::Step,
+        checked ? tr("Switched %1 on").arg(name) : tr("Switched %1 off").arg(name));
     Q_EMIT itemModified();
 }
 

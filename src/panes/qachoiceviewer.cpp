@@ -2,6 +2,7 @@
 
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qafctonglet.h"
 #include "panes/qaitemonglet.h"
@@ -169,7 +170,9 @@ void QAChoiceViewer::enableTab(int index)
     QDomElement choice = choiceElement();
     if (choice.isNull() || index < 0 || index >= choiceBox->count())
         return;
-    choice.setAttribute(Zyn::Attr::Value, choiceBox->itemText(index));
+    const QString value = choiceBox->itemText(index);
+    QADocumentEditor::of(choice)->setAttribute(choice, Zyn::Attr::Value, value,
+                                               QADocumentEditor::Step, tr("Chose %1").arg(value));
     tabWidget->setEnabled(isEntrySensitive(index));
     setModified(true);
 }
@@ -197,6 +200,7 @@ void QAChoiceViewer::updateItemComment(QDomElement &e)
 
 void QAChoiceViewer::saveComment()
 {
-    setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, currentElement, 1);
+    QADocumentEditor::of(currentElement)
+        ->setText(currentElement, Zyn::Tag::Comment, exactPlainText(comment.edit));
     setModified(true);
 }

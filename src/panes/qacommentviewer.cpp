@@ -2,6 +2,7 @@
 
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qatextedit.h"
 
@@ -61,6 +62,6 @@ void QACommentViewer::showNode()
 
 void QACommentViewer::saveComment()
 {
-    setChildText(exactPlainText(commentEdit), Zyn::Tag::Comment, element, 1);
+    QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment, exactPlainText(commentEdit));
     setModified(true);
 }

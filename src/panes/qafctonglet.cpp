@@ -1,6 +1,7 @@
 #include "panes/qafctonglet.h"
 
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qatextedit.h"
 
@@ -49,7 +50,7 @@ void QAFctOnglet::mousePressEvent(QMouseEvent *event)
 
 void QAFctOnglet::saveText()
 {
-    setChildText(exactPlainText(textEdit), Zyn::Tag::ValueText, element, 1);
+    QADocumentEditor::of(element)->setText(element, Zyn::Tag::ValueText, exactPlainText(textEdit));
     Q_EMIT ongletModified();
 }
 

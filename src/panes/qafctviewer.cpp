@@ -3,6 +3,7 @@
 #include "dialogs/qazyndocbrowser.h"
 #include "dialogs/qazyntextedit.h"
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qatextedit.h"
 
@@ -87,12 +88,15 @@ void QAFctViewer::showNode()
 
 void QAFctViewer::saveText()
 {
-    setChildText(exactPlainText(textEdit), Zyn::Tag::ValueText, functionElement(element), 1);
+    const QDomElement function = functionElement(element);
+    QADocumentEditor::of(function)->setText(function, Zyn::Tag::ValueText,
+                                            exactPlainText(textEdit));
     setModified(true);
 }
 
 void QAFctViewer::saveComment()
 {
-    setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, element, 1);
+    QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment,
+                                           exactPlainText(comment.edit));
     setModified(true);
 }

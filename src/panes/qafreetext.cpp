@@ -3,6 +3,7 @@
 #include "dialogs/qazyndocbrowser.h"
 #include "dialogs/qazyntextedit.h"
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qacommentbox.h"
 #include "panes/qatextedit.h"
@@ -65,12 +66,12 @@ void QAFreeText::showNode()
 
 void QAFreeText::saveText()
 {
-    setChildText(exactPlainText(textEdit), Zyn::Tag::ValueText, element, 1);
+    QADocumentEditor::of(element)->setText(element, Zyn::Tag::ValueText, exactPlainText(textEdit));
     setModified(true);
 }
 
 void QAFreeText::saveComment()
 {
-    setChildText(exactPlainText(commentEdit), Zyn::Tag::Comment, element, 1);
+    QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment, exactPlainText(commentEdit));
     setModified(true);
 }

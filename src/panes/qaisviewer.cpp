@@ -3,6 +3,7 @@
 #include "app/qadialogseam.h"
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
 #include "panes/qaisvieweritem.h"
@@ -73,7 +74,7 @@ static void insertAsSecondChild(QDomElement parent, const QDomNode &child)
         parent.insertBefore(child, second);
 }
 
-QDomElement appendKey(QDomElement container, const QString &name, const QString &emptyValue)
+QDomElement makeKey(QDomElement container, const QString &name, const QString &emptyValue)
 {
     const QList<QDomElement> existing = keys(container);
     if (existing.isEmpty())
@@ -97,24 +98,9 @@ QDomElement appendKey(QDomElement container, const QString &name, const QString 
     setChildText(emptyValue, Tag::ValueText, key, 1);
     setChildText(QString(), Tag::Comment, key, 1);
     setChildText(name, Tag::Key, key, 1);
+    // Filled in place; the door puts it back, as one step the user can undo.
+    container.removeChild(key);
     return key;
-}
-
-void removeKey(QDomElement container, const QDomElement &key)
-{
-    container.removeChild(key);
-}
-
-void moveKeyBefore(QDomElement container, const QDomElement &key, const QDomElement &before)
-{
-    container.removeChild(key);
-    container.insertBefore(key, before);
-}
-
-void moveKeyAfter(QDomElement container, const QDomElement &key, const QDomElement &after)
-{
-    container.removeChild(key);
-    container.insertAfter(key, after);
 }
 
 } // namespace QAIsKeys
@@ -328,8 +314,9 @@ void QAIsViewer::updateItem(QTreeWidgetItem *item)
 void QAIsViewer::saveComment()
 {
     // The node's own comment sits in its key container.
-    const int depth = m_currentElement == m_element ? 2 : 1;
-    setChildText(exactPlainText(m_commentBox.edit), Tag::Comment, m_currentElement, depth);
+    const QDomElement holder
+        = m_currentElement == m_element ? QAIsKeys::container(m_element) : m_currentElement;
+    QADocumentEditor::of(holder)->setText(holder, Tag::Comment, exactPlainText(m_commentBox.edit));
     setModified(true);
 }
 
@@ -379,7 +366,9 @@ void QAIsViewer::addRow()
     }
 
     const QDomElement key
-        = QAIsKeys::appendKey(container, name, tr("*** empty ***", "empty key value"));
+        = QAIsKeys::makeKey(container, name, tr("*** empty ***", "empty key value"));
+    QADocumentEditor::of(container)->insertElement(container, key, QDomNode(),
+                                                   tr("Added key %1").arg(name));
     auto *item = new QAIsViewerItem(this, key);
     item->setRenameEnabled(0, true);
     item->setRenameEnabled(1, true);
@@ -394,7 +383,8 @@ void QAIsViewer::removeRow()
     QAIsViewerItem *current = currentRow();
     if (!current)
         return;
-    QAIsKeys::removeKey(QAIsKeys::container(m_element), current->element());
+    const QDomElement key = current->element();
+    QADocumentEditor::of(key)->removeElement(key, tr("Removed key %1").arg(current->text(0)));
     setModified(true);
     // Taking the row makes a neighbour current, which shows its comment.
     delete m_keyList->takeTopLevelItem(m_keyList->indexOfTopLevelItem(current));
@@ -411,7 +401,9 @@ void QAIsViewer::moveRowUp()
     if (!current || index < 1)
         return;
     QAIsViewerItem *above = row(index - 1);
-    QAIsKeys::moveKeyBefore(QAIsKeys::container(m_element), current->element(), above->element());
+    const QDomElement key = current->element();
+    QADocumentEditor::of(key)->moveElement(key, above->element(),
+                                           tr("Moved key %1 up").arg(current->text(0)));
     // Moving the neighbour keeps the current row current and selected.
     m_keyList->takeTopLevelItem(index - 1);
     m_keyList->insertTopLevelItem(index, above);
@@ -426,7 +418,9 @@ void QAIsViewer::moveRowDown()
     if (!current || index + 1 >= m_keyList->topLevelItemCount())
         return;
     QAIsViewerItem *below = row(index + 1);
-    QAIsKeys::moveKeyAfter(QAIsKeys::container(m_element), current->element(), below->element());
+    const QDomElement key = current->element();
+    QADocumentEditor::of(key)->moveElement(key, below->element().nextSibling(),
+                                           tr("Moved key %1 down").arg(current->text(0)));
     m_keyList->takeTopLevelItem(index + 1);
     m_keyList->insertTopLevelItem(index, below);
     m_keyList->scrollToItem(current);

@@ -28,12 +28,9 @@ bool isPredefined(const QDomElement &key);
 // Whether a new name given to the key can be stored in the document.
 bool canRenameKey(const QDomElement &key);
 
-// Appends a user key named `name` to the container, copied from its first key; answers the new
-// element, or a null one when the container has no key to copy.
-QDomElement appendKey(QDomElement container, const QString &name, const QString &emptyValue);
-void removeKey(QDomElement container, const QDomElement &key);
-void moveKeyBefore(QDomElement container, const QDomElement &key, const QDomElement &before);
-void moveKeyAfter(QDomElement container, const QDomElement &key, const QDomElement &after);
+// A new user key named `name` for the container, copied from its first key and not in the
+// document yet; a null element when the container has no key to copy.
+QDomElement makeKey(QDomElement container, const QString &name, const QString &emptyValue);
 
 } // namespace QAIsKeys
 

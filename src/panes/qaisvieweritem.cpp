@@ -1,6 +1,7 @@
 #include "panes/qaisvieweritem.h"
 
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
 #include "panes/qaisviewer.h"
@@ -57,10 +58,14 @@ void QAIsViewerItem::okRename(int column)
         m_ownerViewer->renameDelegate()->commitOpenEditor();
         return;
     }
+    QADocumentEditor *door = QADocumentEditor::of(m_element);
+    const QString key = QAIsKeys::keyName(m_element);
     if (column == 0 && m_element.tagName() == Tag::IniField)
-        setChildText(text(0), Tag::Key, m_element, 1);
+        door->setText(m_element, Tag::Key, text(0), QADocumentEditor::Step,
+                      QAIsViewer::tr("Renamed key %1 to %2").arg(key, text(0)));
     else if (column == 1)
-        setChildText(text(1), Tag::ValueText, m_element, 1);
+        door->setText(m_element, Tag::ValueText, text(1), QADocumentEditor::Step,
+                      QAIsViewer::tr("Changed the value of %1").arg(key));
     m_ownerViewer->setButtonsEnabled(true);
     // The comment's title names the key.
     if (column == 0 && treeWidget() && treeWidget()->currentItem() == this)

@@ -2,6 +2,7 @@
 
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qabinarymacro.h"
 #include "panes/qaoptionnalmacro.h"
@@ -98,7 +99,8 @@ void QAItemViewer::itemHasChanged()
 
 void QAItemViewer::saveComment()
 {
-    setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, currentElement, 1);
+    QADocumentEditor::of(currentElement)
+        ->setText(currentElement, Zyn::Tag::Comment, exactPlainText(comment.edit));
     setModified(true);
 }
 

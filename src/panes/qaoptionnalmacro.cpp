@@ -1,5 +1,6 @@
 #include "panes/qaoptionnalmacro.h"
 
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qacheckbox.h"
 #include "panes/qalineedit.h"
@@ -51,12 +52,17 @@ void QAOptionnalMacro::saveButtonState(bool checked)
 {
     Q_EMIT isPressed(element);
     lineEdit->setEnabled(checked);
-    element.setAttribute(Zyn::Attr::Defined, checked ? Zyn::Value::On : Zyn::Value::Off);
+    const QString name = element.attribute(Zyn::Attr::Name);
+    QADocumentEditor::of(element)->setAttribute(
+        element, Zyn::Attr::Defined, checked ? Zyn::Value::On : Zyn::Value::Off,
+        QADocumentEditor::Step, checked ? tr("Defined %1").arg(name) : tr("Undefined %1").arg(name));
     Q_EMIT itemModified();
 }
 
 void QAOptionnalMacro::saveText(const QString &)
 {
-    element.setAttribute(Zyn::Attr::Value, lineEdit->text());
+    QADocumentEditor::of(element)->setAttribute(
+        element, Zyn::Attr::Value, lineEdit->text(), QADocumentEditor::Typing,
+        tr("Typed in %1").arg(element.attribute(Zyn::Attr::Name)));
     Q_EMIT itemModified();
 }

@@ -4,7 +4,10 @@
 
 QATextEdit::QATextEdit(QWidget *parent)
     : QPlainTextEdit(parent)
-{ }
+{
+    // The document keeps the one history of every change.
+    setUndoRedoEnabled(false);
+}
 
 void QATextEdit::setFocus()
 {

@@ -1,6 +1,7 @@
 #include "panes/qatextmacro.h"
 
 #include "document/domtext.h"
+#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/qalineedit.h"
 
@@ -46,6 +47,6 @@ void QATextMacro::linePressEvent()
 
 void QATextMacro::saveText(const QString &)
 {
-    setChildText(lineEdit->text(), Zyn::Tag::ValueText, element, 1);
+    QADocumentEditor::of(element)->setText(element, Zyn::Tag::ValueText, lineEdit->text());
     Q_EMIT itemModified();
 }
