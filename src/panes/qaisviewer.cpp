@@ -1,6 +1,5 @@
 #include "panes/qaisviewer.h"
 
-#include "app/qadialogseam.h"
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
 #include "document/qadocumenteditor.h"
@@ -8,6 +7,7 @@
 #include "document/zynformat.h"
 #include "panes/qaisvieweritem.h"
 #include "panes/qatextedit.h"
+#include "services/qadialogseam.h"
 
 #include <QApplication>
 #include <QBasicTimer>
