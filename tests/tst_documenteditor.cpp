@@ -85,8 +85,8 @@ private Q_SLOTS:
         }) << "On";
         QTest::newRow("attribute that was missing")
             << Edit([](QADocumentEditor &d, QDomElement &r) {
-                   d.setAttribute(find(r, "OPTIONAL_MACRO"), "Defined", "1",
-                                  QADocumentEditor::Step, "Defined");
+                   d.setAttribute(find(r, "OPTIONAL_MACRO"), "Defined", "1", QADocumentEditor::Step,
+                                  "Defined");
                })
             << "Defined";
         QTest::newRow("choice value") << Edit([](QADocumentEditor &d, QDomElement &r) {

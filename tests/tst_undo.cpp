@@ -119,8 +119,8 @@ private Q_SLOTS:
         m_env = std::make_unique<TestEnvironment>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_editor = std::make_unique<QAZynEditor>(m_env->installDir() + QStringLiteral("/targets"));
-        QDomElement root = m_editor->getRootElement(m_env->installDir()
-                                                    + "/targets/xml/templatec.xdp");
+        QDomElement root
+            = m_editor->getRootElement(m_env->installDir() + "/targets/xml/templatec.xdp");
         QVERIFY(!root.isNull());
         QVERIFY(m_editor->buildTree(root));
         m_editor->resize(1000, 800);
@@ -370,8 +370,8 @@ private Q_SLOTS:
         QCOMPARE(stack()->count(), 1);
         m_editor->clearTree();
         QCOMPARE(stack()->count(), 0);
-        QDomElement root = m_editor->getRootElement(m_env->installDir()
-                                                    + "/targets/xml/templatec.xdp");
+        QDomElement root
+            = m_editor->getRootElement(m_env->installDir() + "/targets/xml/templatec.xdp");
         QVERIFY(m_editor->buildTree(root));
         QCOMPARE(stack()->count(), 0);
         QVERIFY(stack()->undoLimit() >= 1000);

@@ -76,8 +76,8 @@ void QADocumentEditor::execute(QUndoCommand *command)
     m_stack->push(command);
 }
 
-void QADocumentEditor::setText(const QDomElement &element, const QString &tag,
-                               const QString &text, Merge merge, const QString &name)
+void QADocumentEditor::setText(const QDomElement &element, const QString &tag, const QString &text,
+                               Merge merge, const QString &name)
 {
     auto *command
         = new QATextCommand(this, element, tag, text, merge == Typing, m_clock(), m_epoch);

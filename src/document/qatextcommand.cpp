@@ -6,9 +6,8 @@
 // Keystrokes further apart than this start a new step.
 static constexpr qint64 TypingPause = 1000;
 
-QATextCommand::QATextCommand(QADocumentEditor *door, const QDomElement &element,
-                             const QString &tag, const QString &text, bool typing, qint64 stamp,
-                             int epoch)
+QATextCommand::QATextCommand(QADocumentEditor *door, const QDomElement &element, const QString &tag,
+                             const QString &text, bool typing, qint64 stamp, int epoch)
     : m_door(door)
     , m_element(element)
     , m_field(element.firstChildElement(tag))

@@ -1,9 +1,9 @@
 #include "document/qazyneditortree.h"
 
 #include "document/domtext.h"
-#include "document/qadocumenteditor.h"
 #include "document/qabinfilenode.h"
 #include "document/qacmdfilenode.h"
+#include "document/qadocumenteditor.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
 #include "sdk/qainstall.h"

@@ -1,9 +1,9 @@
 #include "document/zyntreebuilder.h"
 
 #include "document/qabuildnode.h"
+#include "document/qadocumenteditor.h"
 #include "document/qaisnode.h"
 #include "document/qalibconfnode.h"
-#include "document/qadocumenteditor.h"
 #include "document/qaparsernode.h"
 #include "document/qarootnode.h"
 #include "document/qazyneditortree.h"

@@ -55,7 +55,8 @@ void QAOptionnalMacro::saveButtonState(bool checked)
     const QString name = element.attribute(Zyn::Attr::Name);
     QADocumentEditor::of(element)->setAttribute(
         element, Zyn::Attr::Defined, checked ? Zyn::Value::On : Zyn::Value::Off,
-        QADocumentEditor::Step, checked ? tr("Defined %1").arg(name) : tr("Undefined %1").arg(name));
+        QADocumentEditor::Step,
+        checked ? tr("Defined %1").arg(name) : tr("Undefined %1").arg(name));
     Q_EMIT itemModified();
 }
 
