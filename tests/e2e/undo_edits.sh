@@ -23,27 +23,26 @@ e2e_wait "the first save" _e2e_saved_once
 e2e_wait "the first generation" test -s "$generate_in/gcc-linux/gcc-linux.ini"
 cp "$doc" "$E2E_SCRATCH/original.xdp"
 
-# The root is selected. Down: "Basic Settings", a comment pane filling the lower right.
-e2e_key Down
+# The tree has the focus with the root selected. Down: "Basic Settings", folded with Left; the
+# rows are then: the root, Basic Settings, Build Commands, its eight steps, zyn_gdb.cmd.
+e2e_key Down Left
+_e2e_click_row() { xdotool mousemove --window "$E2E_WID" 60 $((69 + 14 * $1)) click 1; }
+# The comment pane of Basic Settings fills the lower right.
 e2e_click_at 74 88
 e2e_key ctrl+End
 e2e_type " First $$."
-# Back to the tree (its empty lower part), fold Basic Settings, Down: "Build Commands".
-e2e_click_at 8 90
-e2e_key Left Down
+_e2e_click_row 2
 e2e_click_at 74 88
 e2e_key ctrl+End
 e2e_type " Second $$."
-# Nine rows down, past the build steps: the carried file zyn_gdb.cmd; Delete removes it.
-e2e_click_at 8 90
-e2e_key Down Down Down Down Down Down Down Down Down
+_e2e_click_row 11
 e2e_key Delete
 e2e_screenshot edited
 e2e_key ctrl+s
 
 _e2e_edited_saved()
 {
-    grep -qF "First $$." "$doc" && grep -qF "Second $$." "$doc" && ! grep -qF zyn_gdb.cmd "$doc"
+    grep -qF "First $$." "$doc" && grep -qF "Second $$." "$doc" && ! grep -qF '<NEWCMDFILE Name="zyn_gdb.cmd"' "$doc"
 }
 e2e_wait "the edited document saved" _e2e_edited_saved
 
