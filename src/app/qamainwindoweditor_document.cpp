@@ -7,6 +7,7 @@
 #include "dialogs/qanewzyndlg.h"
 #include "dialogs/qazynerrordialog.h"
 #include "dialogs/qazynversion.h"
+#include "document/qafilesaver.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditornode.h"
 #include "document/qazyneditortree.h"
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -62,21 +62,6 @@ bool canBeRead(const QString &path)
         return false;
     QFile file(path);
     return file.open(QIODevice::ReadOnly);
-}
-
-// Replaces the file at path with bytes, or leaves it as it was.
-bool commitFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile::commit() misses an error of the last flush (a full disk) and would put the
-    // truncated file in place: flush first and give up on failure.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 bool isReadOnly(const QDomElement &root)
@@ -406,7 +391,7 @@ bool QAMainWindowEditor::saveFile(const QString &path)
     return true;
 }
 
-// Writes the document with the save attributes set, atomically: on any failure the file at path
+// Writes the document with the save attributes set, all or nothing: on any failure the file at path
 // is left as it was, and so are the root's attributes.
 bool QAMainWindowEditor::writeDocument(const QString &path, int *droppedCharacters)
 {
@@ -427,7 +412,7 @@ bool QAMainWindowEditor::writeDocument(const QString &path, int *droppedCharacte
 
     QAZynWriter writer(&m_editor->attributeOrder());
     const QByteArray bytes = writer.write(m_rootElement);
-    if (!QAZynWriter::isWellFormed(bytes) || !commitFile(path, bytes)) {
+    if (!QAZynWriter::isWellFormed(bytes) || !QAFileSaver::save(path, bytes)) {
         for (const Saved &attribute : previous) {
             if (attribute.present)
                 m_rootElement.setAttribute(attribute.name, attribute.value);
