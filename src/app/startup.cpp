@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
-#include "app/productflavour.h"
 #include "app/qamainwindoweditor.h"
 #include "document/qafilesaver.h"
 #include "sdk/qalogmessagebox.h"
 #include "sdk/qauserlibrary.h"
+#include "services/productflavour.h"
 
 #include <QApplication>
 #include <QDir>
