@@ -224,7 +224,7 @@ void TestFindInDocument::typingSearchesAndKeysStep()
 {
     typeQuery(QStringLiteral("zork"));
     QCOMPARE(m_find->matches().size(), 29);
-    QCOMPARE(m_find->results()->topLevelItemCount(), 29);
+    QCOMPARE(m_find->results()->model()->rowCount(), 29);
     auto *count = m_find->bar()->findChild<QLabel *>(QStringLiteral("findInDocumentCount"));
     QCOMPARE(count->text(), QStringLiteral("29 matches"));
 
@@ -247,9 +247,9 @@ void TestFindInDocument::typingSearchesAndKeysStep()
     QCOMPARE(count->text(), QStringLiteral("29 of 29"));
 
     // Return on a row of the list goes to that row's match.
-    QTreeWidget *results = m_find->results();
+    QAFindResults *results = m_find->results();
     results->setFocus();
-    results->setCurrentItem(results->topLevelItem(12));
+    results->setCurrentIndex(results->model()->index(12, 0));
     QTest::keyClick(results, Qt::Key_Return);
     QCOMPARE(m_find->currentMatch(), 12);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("textEdit"));

@@ -58,6 +58,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     createMenus();
     createCentralArea();
     createFindBar();
+    createFindInDocument();
     createVersionChecker();
     m_settings = std::make_unique<QSettings>();
     openStartupDocument();

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QAFindInDocument;
 class QAZYNVersion;
 class QAScriptRunner;
 class QAZynEditor;
@@ -49,6 +50,7 @@ public:
     const std::vector<std::unique_ptr<QZynId>> &targets() const { return m_targets; }
     const QZynId *currentTarget() const { return m_currentTarget; }
     QComboBox *findBox() const { return m_findBox; }
+    QAFindInDocument *findInDocument() const { return m_findInDocument; }
 
     // Document lifecycle, also used by start-up and tests.
     void loadFile(const QString &path, bool asNew);
@@ -114,6 +116,7 @@ private:
     void createToolBars();
     void createCentralArea();
     void createFindBar();
+    void createFindInDocument();
     void createVersionChecker();
     void openStartupDocument();
     void restoreGeometry();
@@ -186,6 +189,7 @@ private:
     QAction *m_editPasteAction = nullptr;
     QAction *m_editDeleteAction = nullptr;
     QAction *m_editFindAction = nullptr;
+    QAction *m_editFindInDocumentAction = nullptr;
     QAction *m_editPrefAction = nullptr;
     QAction *m_editSelectAllAction = nullptr;
     QAction *m_helpContentsAction = nullptr;
@@ -198,6 +202,7 @@ private:
     QWidget *m_centralBox = nullptr;
     QAZynEditor *m_editor = nullptr;
     QComboBox *m_findBox = nullptr;
+    QAFindInDocument *m_findInDocument = nullptr;
     QAzynPrefDialog *m_preferences = nullptr;
     QAZYNVersion *m_versionChecker = nullptr;
     std::unique_ptr<QSettings> m_settings;

@@ -2,11 +2,14 @@
 
 #include "find/qadocumentsearch.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
+
+class QAFindResultsModel;
 
 // The matches of a document search, one row each: the node's path, the field and the line that
-// holds the match. Double-click or Return on a row asks to go there.
-class QAFindResults : public QTreeWidget
+// holds the match. Double-click or Return on a row asks to go there. Rows are made as they are
+// shown, so that a word found ten thousand times lists at once.
+class QAFindResults : public QTreeView
 {
     Q_OBJECT
 
@@ -23,4 +26,7 @@ public:
 
 Q_SIGNALS:
     void matchActivated(int index);
+
+private:
+    QAFindResultsModel *m_model = nullptr;
 };
