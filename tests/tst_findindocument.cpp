@@ -16,6 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 QString selectedTextOf(QWidget *widget)
@@ -213,7 +215,8 @@ void TestFindInDocument::goingToMatchShowsField()
         auto *keys = pane ? pane->findChild<QTreeWidget *>(QStringLiteral("keyList")) : nullptr;
         auto *title = pane ? pane->findChild<QLabel *>(QStringLiteral("commentLabel")) : nullptr;
         const QString tree = m_editor->editorTree()->currentItem()->text(0);
-        QVERIFY2(currentTabTitle() == shown || (keys && keys->currentItem()->text(0) == shown)
+        QVERIFY2(currentTabTitle() == shown
+                     || (keys && keys->currentItem() && keys->currentItem()->text(0) == shown)
                      || (title && title->text().contains(shown)) || tree == shown,
                  qPrintable(shown));
     }

@@ -1,6 +1,5 @@
 #include "find/qasearchnodes.h"
 
-#include "document/qabinfilenode.h"
 #include "document/qacmdfilenode.h"
 #include "document/qaissettingsnode.h"
 #include "document/qalcchoicenode.h"

@@ -8,7 +8,8 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace FieldReveal {
 

@@ -9,7 +9,7 @@
 
 QAIsViewerItem *QAIsViewer::rowOf(const QDomElement &key) const
 {
-    for (int index = 0; index < m_keyList->topLevelItemCount(); ++index) {
+    for (int index = 0; index < keyList()->topLevelItemCount(); ++index) {
         QAIsViewerItem *item = row(index);
         if (item && item->element() == key)
             return item;
@@ -30,14 +30,14 @@ bool QAIsViewer::revealField(const QAFieldRef &field)
     if (!item)
         return false;
     const int column = field.kind == QAFieldRef::KeyValue ? 1 : 0;
-    m_keyList->setCurrentItem(item, column);
-    m_keyList->scrollToItem(item);
+    keyList()->setCurrentItem(item, column);
+    keyList()->scrollToItem(item);
     // The row may be current already, when no change is reported: its comment is wanted anyway.
     updateItem(item);
     switch (field.kind) {
     case QAFieldRef::KeyName:
     case QAFieldRef::KeyValue:
-        FieldReveal::focus(m_keyList);
+        FieldReveal::focus(keyList());
         return true;
     case QAFieldRef::Comment:
         FieldReveal::selectText(m_commentBox.edit, field);
