@@ -284,9 +284,13 @@ private Q_SLOTS:
         body = field<QPlainTextEdit>("textEdit");
         QVERIFY(body);
         QCOMPARE(body->toPlainText(), original);
+        QCOMPARE(QApplication::focusWidget(), body);
+        QCOMPARE(body->textCursor().position(), 0); // where the typed text was
         m_editor->redo();
         body = field<QPlainTextEdit>("textEdit");
         QCOMPARE(body->toPlainText(), "abc" + original);
+        QCOMPARE(QApplication::focusWidget(), body);
+        QCOMPARE(body->textCursor().position(), 3);
     }
 
     void undoOfDeleteRestoresInPlace()

@@ -13,6 +13,7 @@
 
 class QAction;
 class QAHistoryDock;
+class QAFindInDocument;
 class QAZYNVersion;
 class QAZynDocumentSession;
 class QAZynEditor;
@@ -40,6 +41,7 @@ public:
     QAZynDocumentSession *documentSession() const { return m_session; }
     QComboBox *findBox() const { return m_findBox; }
     QAHistoryDock *historyDock() const { return m_historyDock; }
+    QAFindInDocument *findInDocument() const { return m_findInDocument; }
 
     // The document lifecycle is the session's; these are the names start-up and tests use.
     QString currentFilePath() const { return m_session->currentFilePath(); }
@@ -114,6 +116,7 @@ private:
     void createCentralArea();
     void createHistoryDock();
     void createFindBar();
+    void createFindInDocument();
     void createVersionChecker();
     void openStartupDocument();
     void restoreGeometry();
@@ -152,6 +155,7 @@ private:
     QAction *m_editPasteAction = nullptr;
     QAction *m_editDeleteAction = nullptr;
     QAction *m_editFindAction = nullptr;
+    QAction *m_editFindInDocumentAction = nullptr;
     QAction *m_editPrefAction = nullptr;
     QAction *m_editSelectAllAction = nullptr;
     QAction *m_helpContentsAction = nullptr;
@@ -165,6 +169,7 @@ private:
     QAZynEditor *m_editor = nullptr;
     QComboBox *m_findBox = nullptr;
     QAHistoryDock *m_historyDock = nullptr;
+    QAFindInDocument *m_findInDocument = nullptr;
     QAzynPrefDialog *m_preferences = nullptr;
     QAZYNVersion *m_versionChecker = nullptr;
     std::unique_ptr<QSettings> m_settings;

@@ -7,6 +7,8 @@
 #include "document/qazyneditortree.h"
 #include "document/zynformat.h"
 #include "document/zyntreebuilder.h"
+#include "panes/qafieldref.h"
+#include "panes/qaisviewer.h"
 #include "panes/qazynviewer.h"
 
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QUndoStack>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 QAZynEditor::QAZynEditor(const QString &targetDirectory, QWidget *parent, const QString &name)
@@ -132,6 +135,7 @@ void QAZynEditor::showViewer(QTreeWidgetItem *item)
     m_currentViewer.reset(node->createViewer(m_editionArea, m_docBrowser));
     if (!m_currentViewer)
         return;
+    connect(m_currentViewer.get(), &QAZynViewer::edited, this, &QAZynEditor::documentEdited);
     m_editionArea->layout()->addWidget(m_currentViewer.get());
     m_currentViewer->show();
     m_currentViewer->showNode();
@@ -292,13 +296,78 @@ void QAZynEditor::forgetCurrent()
     m_currentNode = nullptr;
 }
 
+QTreeWidgetItem *QAZynEditor::nodeOf(const QDomElement &element) const
+{
+    for (QTreeWidgetItemIterator it(m_editorTree); *it; ++it) {
+        auto *node = dynamic_cast<QAXmlEditorNode *>(*it);
+        if (node && node->data() == element)
+            return *it;
+    }
+    return nullptr;
+}
+
+bool QAZynEditor::revealField(QTreeWidgetItem *node, const QAFieldRef &field)
+{
+    if (!node || node->treeWidget() != m_editorTree)
+        return false;
+    if (m_editorTree->currentItem() != node)
+        m_editorTree->setCurrentItem(node);
+    m_editorTree->scrollToItem(node);
+    if (field.kind == QAFieldRef::NodeText) {
+        m_editorTree->setFocus();
+        return true;
+    }
+    return m_currentViewer && m_currentNode == node && m_currentViewer->revealField(field);
+}
+
+// The field of a pane that shows what a step of the history changed.
+static QAFieldRef fieldOf(const QADocumentChange &change, const QDomElement &nodeElement)
+{
+    QAFieldRef field;
+    field.element = change.element;
+    field.start = qMax(change.cursor, 0);
+    const QString tag = change.element.tagName();
+    const bool key = tag == Zyn::Tag::IniField || QAIsKeys::isPredefined(change.element);
+    switch (change.kind) {
+    case QADocumentChange::Text:
+        if (change.name == Zyn::Tag::Comment)
+            field.kind = QAFieldRef::Comment;
+        else if (change.name == Zyn::Tag::Key)
+            field.kind = QAFieldRef::KeyName;
+        else if (Zyn::textMacroTags().contains(tag))
+            field.kind = QAFieldRef::MacroValue;
+        else
+            field.kind = key ? QAFieldRef::KeyValue : QAFieldRef::Text;
+        break;
+    case QADocumentChange::Attribute:
+        if (change.name == Zyn::Attr::Name) {
+            field.kind = QAFieldRef::NodeText;
+        } else if (tag == Zyn::Tag::Choice) {
+            field.kind = QAFieldRef::ChoiceEntry;
+            field.start = 0;
+        } else if (change.name == Zyn::Attr::Defined || Zyn::binaryMacroTags().contains(tag)) {
+            field.kind = QAFieldRef::MacroSwitch;
+        } else {
+            field.kind = QAFieldRef::MacroValue;
+        }
+        break;
+    case QADocumentChange::Placement:
+    case QADocumentChange::None:
+        field.start = 0;
+        if (ownerDocumentOf(change.element).isNull()) {
+            // Gone: its node stands for it.
+            field.element = nodeElement;
+            field.kind = QAFieldRef::NodeText;
+        } else {
+            field.kind = key ? QAFieldRef::KeyName : QAFieldRef::NodeText;
+        }
+        break;
+    }
+    return field;
+}
+
 void QAZynEditor::revealChange(const QADocumentChange &change)
 {
-    QAZynEditorNode *node = m_editorTree->nodeFor(change.element);
-    const bool ofNode = node && node->data() == change.element
-        && (change.kind == QADocumentChange::Placement || change.name == Zyn::Attr::Name);
-    if (ofNode || !m_currentViewer)
-        m_editorTree->setFocus();
-    else
-        m_currentViewer->setFocus();
+    if (m_currentNode)
+        revealField(m_currentNode, fieldOf(change, currentNode()->data()));
 }

@@ -4,6 +4,7 @@
 #include "document/domtext.h"
 #include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
+#include "panes/fieldreveal.h"
 #include "panes/qatextedit.h"
 
 #include <QCoreApplication>
@@ -64,4 +65,12 @@ void QACommentViewer::saveComment()
 {
     QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment, exactPlainText(commentEdit));
     setModified(true);
+}
+
+bool QACommentViewer::revealField(const QAFieldRef &field)
+{
+    if (field.kind != QAFieldRef::Comment || field.element != element)
+        return false;
+    FieldReveal::selectText(commentEdit, field);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include "document/domtext.h"
 #include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
+#include "panes/fieldreveal.h"
 #include "panes/qacommentbox.h"
 #include "panes/qatextedit.h"
 
@@ -74,4 +75,17 @@ void QAFreeText::saveComment()
 {
     QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment, exactPlainText(commentEdit));
     setModified(true);
+}
+
+bool QAFreeText::revealField(const QAFieldRef &field)
+{
+    if (field.element != element)
+        return false;
+    if (field.kind == QAFieldRef::Text)
+        FieldReveal::selectText(textEdit, field);
+    else if (field.kind == QAFieldRef::Comment)
+        FieldReveal::selectText(commentEdit, field);
+    else
+        return false;
+    return true;
 }
