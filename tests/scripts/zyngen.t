@@ -32,6 +32,15 @@ sub xml_attr {
     return $text;
 }
 
+# Entities a, b, c... each ten times the one before: &LAST; expands to 10**LEVELS characters.
+sub laughs {
+    my ($levels) = @_;
+    my @names = map { chr( ord('a') + $_ ) } 0 .. $levels - 1;
+    my $decls = qq{<!ENTITY a "aaaaaaaaaa">}
+      . join( '', map { qq{<!ENTITY $names[$_] "} . "&$names[$_ - 1];" x 10 . '">' } 1 .. $#names );
+    return qq{<!DOCTYPE ZYN [$decls]>\n<ZYN Name="&$names[-1];"/>};
+}
+
 my $C_DOC   = slurp("$DATA/target_c.xdp");
 my $ADA_DOC = slurp("$DATA/target_ada.xdp");
 
@@ -198,7 +207,9 @@ subtest 'bad input: non-zero status and one message line' => sub {
         'malformed XML'        => '<ZYN><IS></ZYN>',
         'empty document'       => '',
         'other root'           => '<ZYNX Name="a"/>',
-        'entity expansion'     => qq{<!DOCTYPE ZYN [<!ENTITY a "aaaa"><!ENTITY b "&a;&a;&a;">]>\n<ZYN Name="&b;"/>},
+        'entity expansion'     => laughs(7),
+        'parameter entity'     => qq{<!DOCTYPE ZYN [<!ENTITY % p "x">]>\n<ZYN/>},
+        'recursive entities'   => qq{<!DOCTYPE ZYN [<!ENTITY a "&b;"><!ENTITY b "&a;">]>\n<ZYN Name="&a;"/>},
         'external entity'      => qq{<!DOCTYPE ZYN [<!ENTITY x SYSTEM "file:///etc/passwd">]>\n<ZYN>&x;</ZYN>},
         'undeclared entity'    => qq{<!DOCTYPE ZYN SYSTEM "zyn.dtd">\n<ZYN>&x;</ZYN>},
         'line break in Name'   => qq{<ZYN Name="a&#10;NAME=b"/>},

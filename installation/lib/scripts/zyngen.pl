@@ -64,8 +64,10 @@ use Encode qw(encode);
 use File::Basename qw(basename);
 use MIME::Base64 qw(decode_base64);
 use Zyn::Doc qw(load_document child child_elements significant_nodes
-  text_of child_text function_child tree_nodes write_atomic same_file
-  quote_name);
+  text_of child_text function_child tree_nodes same_file quote_name
+  decode_path);
+use Zyn::Output qw(catch_signals check_destination remove_stale_temps stage
+  commit discard shown_path);
 
 my $ME = 'zyngen.pl';
 
@@ -74,7 +76,7 @@ sub fail {
     $message =~ s/[\r\n]+/ /g;
     $message =~ s/\s+$//;
     $message = "$ME: $message" unless $message =~ /^Usage:/;
-    print STDERR "$message\n";
+    print STDERR encode( 'UTF-8', "$message\n" );
     exit( $status // 1 );
 }
 
@@ -316,32 +318,38 @@ sub carried_files {
     return @files;
 }
 
+# The generate-in directory and the target directory below it must be real
+# directories: a symbolic link at either would send the files elsewhere.
 sub target_directory {
     my ( $document, $generate_in ) = @_;
     die "no generate-in directory given\n" if $generate_in eq '';
-    die "the generate-in directory " . quote_name($generate_in) . " does not exist\n"
-      unless -d $generate_in;
+    $generate_in =~ s{(?<=.)/+\z}{};
+    my $shown = shown_path($generate_in);
+    die "the generate-in directory $shown is a symbolic link; nothing is written through it\n"
+      if -l $generate_in;
+    die "the generate-in directory $shown does not exist\n" unless -d $generate_in;
     my $name = basename($document);
     $name =~ s/\.xdp\z//;
-    die "the document name " . quote_name( basename($document) ) . " gives no target name\n"
+    die "the document name " . shown_path( basename($document) ) . " gives no target name\n"
       if $name eq '' || $name eq '.' || $name eq '..';
     my $target = "$generate_in/$name";
-    die "the target " . quote_name($target) . " exists and is not a directory\n"
-      if ( -e $target || -l $target ) && !-d $target;
+    die "the target directory " . shown_path($target) . " is a symbolic link; nothing is written through it\n"
+      if -l $target;
+    die "the target " . shown_path($target) . " exists and is not a directory\n"
+      if -e _ && !-d _;
     return $target;
 }
 
-sub generate {
-    my ( $document, $generate_in ) = @_;
-    my $target = target_directory( $document, $generate_in );
+sub outputs {
+    my ( $document, $target ) = @_;
     my $root   = load_document($document);
     my $label  = target_label($root);
-    my $source = basename($document);
+    my $source = decode_path( basename($document) );
     my @nodes  = tree_nodes($root);
-    my $dir    = basename($target);
 
+    # Names are bytes from here on, as the paths they are joined to.
     my @outputs = (
-        [ "$dir.ini",     encode( 'UTF-8', render_ini( $label, @nodes ) ) ],
+        [ basename($target) . '.ini', encode( 'UTF-8', render_ini( $label, @nodes ) ) ],
         [ 'zynbuild.pm', encode( 'UTF-8', render_build( $label, $source, @nodes ) ) ],
     );
     if ( my ( $file, $text ) = render_library( $label, $source, @nodes ) ) {
@@ -349,23 +357,45 @@ sub generate {
     }
     my %generated = map { $_->[0] => 1 } @outputs;
     for my $carried ( carried_files(@nodes) ) {
+        my $name = encode( 'UTF-8', $carried->[0] );
         die "the carried file name "
           . quote_name( $carried->[0] )
           . " is used twice or clashes with a generated file\n"
-          if $generated{ $carried->[0] }++;
-        push @outputs, $carried;
+          if $generated{$name}++;
+        push @outputs, [ $name, $carried->[1] ];
     }
     for my $output (@outputs) {
-        die "the output " . quote_name( $output->[0] ) . " would overwrite the document\n"
+        die "the output " . quote_name( decode_path( $output->[0] ) ) . " would overwrite the document\n"
           if same_file( "$target/$output->[0]", $document );
     }
+    return @outputs;
+}
 
+sub generate {
+    my ( $document, $generate_in ) = @_;
+    my $target  = target_directory( $document, $generate_in );
+    my @outputs = outputs( $document, $target );
+    my $created;
     unless ( -d $target ) {
-        mkdir $target or die "cannot create " . quote_name($target) . ": $!\n";
+        mkdir $target or die "cannot create " . shown_path($target) . ": $!\n";
+        $created = 1;
     }
-    write_atomic( "$target/$_->[0]", $_->[1] ) for @outputs;
+    my @staged;
+    my $done = eval {
+        remove_stale_temps($target);
+        check_destination("$target/$_->[0]") for @outputs;
+        push @staged, stage( "$target/$_->[0]", $_->[1] ) for @outputs;
+        commit(@staged);
+        1;
+    };
+    return if $done;
+    my $error = $@;
+    discard(@staged);
+    rmdir $target if $created;
+    die $error;
 }
 
 fail( "Usage: $ME DOCUMENT GENERATE_IN", 2 ) unless @ARGV == 2;
+catch_signals();
 eval { generate(@ARGV); 1 } or fail("$@");
 exit 0;
