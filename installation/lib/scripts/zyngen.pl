@@ -66,6 +66,7 @@ use MIME::Base64 qw(decode_base64);
 use Zyn::Doc qw(load_document child child_elements significant_nodes
   text_of child_text function_child tree_nodes same_file quote_name
   decode_path);
+use Zyn::Library qw(render_library function_code one_line);
 use Zyn::Output qw(catch_signals check_destination remove_stale_temps stage
   commit discard shown_path);
 
@@ -78,40 +79,6 @@ sub fail {
     $message = "$ME: $message" unless $message =~ /^Usage:/;
     print STDERR encode( 'UTF-8', "$message\n" );
     exit( $status // 1 );
-}
-
-my %DIALECT = (
-    LIBCONFC => {
-        file    => 'zynlibconf.h',
-        comment => sub { ( my $t = shift ) =~ s{\*/}{* /}g; "/* $t */" },
-        head    => "#ifndef ZYNLIBCONF_H\n#define ZYNLIBCONF_H\n",
-        foot    => "#endif /* ZYNLIBCONF_H */\n",
-    },
-    LIBCONFA => {
-        file    => 'zynlibconf.ads',
-        comment => sub { '-- ' . shift },
-    },
-    LIBCONFJAVA => {
-        file    => 'zynlibconf.java',
-        comment => sub { '// ' . shift },
-    },
-);
-
-my %TEXT_MACROS   = map { $_ => 1 } qw(TEXT_MACRO TYPEADA CONSTANTADA CONSTANTSTRINGADA);
-my %BINARY_MACROS = map { $_ => 1 } qw(BINARY_MACRO RENAMEADA);
-my %TAB_MACROS    = map { $_ => 1 } qw(TEXT_MACRO BINARY_MACRO OPTIONAL_MACRO);
-my %TAB_FUNCTIONS = map { $_ => 1 } qw(VALUEFCTPERL VALUEFCT VALUEFCTC VALUEFCTH);
-
-sub one_line {
-    my ($text) = @_;
-    $text = '' unless defined $text;
-    $text =~ s/[\r\n]+/ /g;
-    return $text;
-}
-
-sub with_newline {
-    my ($text) = @_;
-    return $text eq '' || $text =~ /\n\z/ ? $text : "$text\n";
 }
 
 sub target_label {
@@ -141,12 +108,6 @@ sub render_ini {
     return $ini;
 }
 
-sub function_code {
-    my ($function) = @_;
-    return '' unless $function;
-    return with_newline( join "\n", map { child_text( $function, $_ ) } qw(PROTO VALUE TAIL) );
-}
-
 sub render_build {
     my ( $label, $source, @nodes ) = @_;
     my $code = '# zynbuild.pm: build steps of target ' . one_line(qq{"$label"})
@@ -157,117 +118,6 @@ sub render_build {
         $code .= function_code( function_child($step) );
     }
     return "$code\n1;\n";
-}
-
-sub macro_code {
-    my ( $macro, $dialect ) = @_;
-    my $name = $macro->getAttribute('Name') // '';
-    die "a " . $macro->nodeName . " has no name\n" if $name eq '';
-    die "the macro name " . quote_name($name) . " contains a line break\n" if $name =~ /[\r\n]/;
-    my $tag = $macro->nodeName;
-    my $value;
-    if ( $TEXT_MACROS{$tag} ) {
-        $value = child_text( $macro, 'VALUE' );
-    }
-    elsif ( $BINARY_MACROS{$tag} ) {
-        $value = ( $macro->getAttribute('Value') // '' ) eq '1' ? '1' : '0';
-    }
-    elsif ( ( $macro->getAttribute('Defined') // '' ) eq '1' ) {
-        $value = $macro->getAttribute('Value') // '';
-    }
-    else {
-        return $dialect->{comment}->("$name is not defined") . "\n";
-    }
-    $value =~ s/\r?\n/ \\\n/g;    # a continued line keeps a multi-line value
-    return $value eq '' ? "#define $name\n" : "#define $name $value\n";
-}
-
-sub first_element {
-    my ($element) = @_;
-    my $first = ( significant_nodes($element) )[0];
-    return $first && $first->nodeType == XML::LibXML::XML_ELEMENT_NODE ? $first : undef;
-}
-
-# Macros wrapped one per child, each wrapper's first child being the macro.
-sub wrapped_macros {
-    my ( $element, $accepted, $dialect ) = @_;
-    my $code = '';
-    for my $wrapper ( grep { $_->nodeName ne 'COMMENT' } child_elements($element) ) {
-        my $macro = first_element($wrapper);
-        $code .= macro_code( $macro, $dialect ) if $macro && $accepted->{ $macro->nodeName };
-    }
-    return $code;
-}
-
-sub selected_entry {
-    my ($choice) = @_;
-    my $value   = $choice->getAttribute('Value') // '';
-    my @entries = grep { $_->nodeName eq 'CHOICEDATA' && text_of($_) ne '' } child_elements($choice);
-    my ($selected) = reverse grep { text_of($_) eq $value } @entries;
-    return $selected // $entries[0];
-}
-
-sub choice_code {
-    my ( $element, $dialect ) = @_;
-    my $label  = one_line( $element->getAttribute('Label') );
-    my $choice = child( $element, 'CHOICE' );
-    my $entry  = $choice && selected_entry($choice);
-    unless ($entry) {
-        return $dialect->{comment}->("$label: no choice") . "\n";
-    }
-    my $selected = one_line( text_of($entry) );
-    unless ( ( $entry->getAttribute('Sensitive') // '' ) eq '1' ) {
-        return $dialect->{comment}->(qq{$label: "$selected"}) . "\n";
-    }
-    my $code = $dialect->{comment}->(qq{$label: "$selected", implemented below}) . "\n";
-    for my $tab ( grep { $_->nodeName eq 'ONGLET' } child_elements($choice) ) {
-        my $first = first_element($tab) or next;
-        my $body =
-            $TAB_FUNCTIONS{ $first->nodeName } ? function_code($first)
-          : $first->nodeName eq 'ITEM'         ? wrapped_macros( $tab, \%TAB_MACROS, $dialect )
-          :                                      next;
-        $code .= $dialect->{comment}->( "$label / " . one_line( $tab->getAttribute('Label') ) )
-          . "\n$body";
-    }
-    return $code;
-}
-
-sub library_part {
-    my ( $node, $dialect ) = @_;
-    my $element = $node->{element};
-    my $kind    = $node->{kind};
-    return choice_code( $element, $dialect ) if $kind eq 'choice';
-    my $code = $dialect->{comment}->( one_line( $element->getAttribute('Label') ) ) . "\n";
-    if ( $kind eq 'freetext' ) {
-        $code .= with_newline( child_text( $element, 'VALUE' ) );
-    }
-    elsif ( $kind eq 'item' ) {
-        $code .= wrapped_macros( $element, { %TEXT_MACROS, %BINARY_MACROS, OPTIONAL_MACRO => 1 },
-            $dialect );
-    }
-    elsif ( $kind eq 'function' ) {
-        $code .= function_code( function_child($element) );
-    }
-    return $code;
-}
-
-# The library configuration of the first LIBCONF group that has a variant.
-sub render_library {
-    my ( $label, $source, @nodes ) = @_;
-    my ($start) = grep { $nodes[$_]{kind} eq 'group' && $nodes[$_]{variant} } 0 .. $#nodes;
-    return unless defined $start;
-    my $dialect = $DIALECT{ $nodes[$start]{variant}->nodeName };
-    my $text    = $dialect->{comment}->(
-        "$dialect->{file}: library configuration of target \"$label\", generated by $ME from "
-          . one_line($source) )
-      . "\n"
-      . ( $dialect->{head} // '' );
-    for my $node ( @nodes[ $start + 1 .. $#nodes ] ) {
-        last if $node->{depth} < 2;
-        $text .= "\n" . library_part( $node, $dialect );
-    }
-    $text .= "\n$dialect->{foot}" if $dialect->{foot};
-    return ( $dialect->{file}, $text );
 }
 
 sub check_file_name {
@@ -352,9 +202,8 @@ sub outputs {
         [ basename($target) . '.ini', encode( 'UTF-8', render_ini( $label, @nodes ) ) ],
         [ 'zynbuild.pm', encode( 'UTF-8', render_build( $label, $source, @nodes ) ) ],
     );
-    if ( my ( $file, $text ) = render_library( $label, $source, @nodes ) ) {
-        push @outputs, [ $file, encode( 'UTF-8', $text ) ];
-    }
+    push @outputs, map { [ $_->[0], encode( 'UTF-8', $_->[1] ) ] }
+      render_library( $label, $source, $ME, @nodes );
     my %generated = map { $_->[0] => 1 } @outputs;
     for my $carried ( carried_files(@nodes) ) {
         my $name = encode( 'UTF-8', $carried->[0] );
