@@ -68,7 +68,7 @@ use Zyn::Doc qw(load_document child child_elements significant_nodes
   decode_path);
 use Zyn::Library qw(render_library function_code one_line);
 use Zyn::Output qw(catch_signals check_destination remove_stale_temps stage
-  commit discard shown_path);
+  commit shown_path created_directory keep_directories clean_up);
 
 my $ME = 'zyngen.pl';
 
@@ -224,23 +224,20 @@ sub generate {
     my ( $document, $generate_in ) = @_;
     my $target  = target_directory( $document, $generate_in );
     my @outputs = outputs( $document, $target );
-    my $created;
     unless ( -d $target ) {
         mkdir $target or die "cannot create " . shown_path($target) . ": $!\n";
-        $created = 1;
+        created_directory($target);
     }
-    my @staged;
     my $done = eval {
         remove_stale_temps($target);
         check_destination("$target/$_->[0]") for @outputs;
-        push @staged, stage( "$target/$_->[0]", $_->[1] ) for @outputs;
-        commit(@staged);
+        commit( map { stage( "$target/$_->[0]", $_->[1] ) } @outputs );
+        keep_directories();
         1;
     };
     return if $done;
     my $error = $@;
-    discard(@staged);
-    rmdir $target if $created;
+    clean_up();
     die $error;
 }
 

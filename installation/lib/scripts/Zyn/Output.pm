@@ -13,8 +13,9 @@ destination (C<.zyn.PID.NUMBER.tmp>); only when all of them are complete are
 they renamed into place, with the signals that end a run held back meanwhile.
 A rename that fails puts the files already replaced back as they were.
 Temporary files are removed on every way out of the script that Perl sees
-(failure, SIGTERM, SIGINT, SIGHUP); those of a run that was killed outright
-are removed by the next run in the same directory.
+(failure, SIGTERM, SIGINT, SIGHUP, after which the script ends by the same
+signal); those of a run that was killed outright are removed by the next run
+in the same directory.
 
 A replaced file keeps its permission bits; a new one gets 0666 less the
 umask. Nothing is ever written through a symbolic link.
@@ -32,9 +33,17 @@ use IO::Handle;
 use POSIX qw(SIGTERM SIGINT SIGHUP SIGPIPE);
 
 our @EXPORT_OK = qw(catch_signals check_destination remove_stale_temps stage commit
-  discard replace_file shown_path);
+  discard replace_file shown_path created_directory keep_directories clean_up);
 
-my %temps;    # temporary path => 1, removed on any exit that did not rename it
+my %temps;      # temporary path => 1, removed on any exit that did not rename it
+my @created;    # directories this run made, removed again when it fails
+
+sub clean_up {
+    unlink $_ for keys %temps;
+    %temps = ();
+    rmdir $_ for reverse @created;
+    @created = ();
+}
 
 END {
     my $status = $?;
@@ -42,12 +51,30 @@ END {
     $? = $status;
 }
 
-# The signals that end a run become a failure that the caller reports; a
-# file-size limit becomes a write error instead of killing the run.
+# A signal that ends the run removes what the run wrote so far, then ends it
+# by that signal, as the caller expects of a stopped process. A file-size
+# limit becomes a write error instead of killing the run.
 sub catch_signals {
-    $SIG{$_} = sub { die "interrupted\n" } for qw(TERM INT HUP PIPE);
+    for my $name (qw(TERM INT HUP PIPE)) {
+        $SIG{$name} = sub {
+            clean_up();
+            $SIG{$name} = 'DEFAULT';
+            my $number = POSIX->can("SIG$name")->();
+            POSIX::sigprocmask( POSIX::SIG_UNBLOCK, POSIX::SigSet->new($number) );
+            kill $name, $$;
+            POSIX::_exit(1);
+        };
+    }
     $SIG{XFSZ} = 'IGNORE';
 }
+
+# A directory made for this run: removed when the run fails or is stopped.
+sub created_directory {
+    my ($dir) = @_;
+    push @created, $dir;
+}
+
+sub keep_directories { @created = () }
 
 sub shown_path {
     my ($path) = @_;
