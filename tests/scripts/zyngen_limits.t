@@ -78,7 +78,10 @@ sub check_rows {
 subtest 'the installation\'s limits' => sub {
     ok $LIMITS->{'xml.maxNesting'} && $LIMITS->{'xml.maxEntityExpansion'}, 'both limits written down';
     check_rows( $GEN, $PRINT, limit_rows( $LIMITS->{'xml.maxNesting'}, $LIMITS->{'xml.maxEntityExpansion'} ),
-        [ 'far deeper than the parser goes', nested(5000), 0, qr/deeper than \d+ levels/ ] );
+        [ 'far deeper than the parser goes', nested(5000), 0, qr/deeper than \d+ levels/ ],
+        [ 'entities inside markup over the bound',
+            qq{<!DOCTYPE ZYN [<!ENTITY a "} . 'a' x 1000 . qq{"><!ENTITY m "<X>&a;&a;</X>">]>\n<ZYN>}
+              . '&m;' x 600 . '</ZYN>', 0, qr/more than \d+ characters/ ] );
 };
 
 subtest 'limits are read from the installation at every run' => sub {

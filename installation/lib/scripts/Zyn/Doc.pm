@@ -205,12 +205,19 @@ sub check_entities {
         my $decl = $entities{$name}
           or die "document $shown uses the undeclared entity &$name;\n";
         die "document $shown declares the entity &$name; in terms of itself\n" if $seen->{$name};
-        my $total = 0;
-        for my $part ( $decl->childNodes ) {
-            $total +=
-                $part->nodeType == XML_ENTITY_REF_NODE
-              ? $size_of->( $part->nodeName, { %$seen, $name => 1 } )
-              : length( $part->textContent );
+        my $total   = 0;
+        my @pending = $decl->childNodes;
+        while ( my $part = shift @pending ) {
+            my $type = $part->nodeType;
+            if ( $type == XML_ENTITY_REF_NODE ) {
+                $total += $size_of->( $part->nodeName, { %$seen, $name => 1 } );
+            }
+            elsif ( $type == XML_ELEMENT_NODE ) {
+                unshift @pending, $part->childNodes;    # markup: its text and references count
+            }
+            else {
+                $total += length $part->textContent;
+            }
             last if $total > $limits->{expansion};
         }
         return $size{$name} = $total;
