@@ -55,8 +55,8 @@ QString QAGenerateInPolicy::ask(QWidget *parent, const QString &caption, const Q
         tr("This document asks to generate its files in\n%1\nwhere you have not generated "
            "before. Files there may be replaced.")
             .arg(QDir::toNativeSeparators(directory)),
-        { tr("&Use It"), tr("Use the &Default"), tr("&Choose Another...") }, int(Answer::UseDefault),
-        int(Answer::UseDefault));
+        { tr("&Use It"), tr("Use the &Default"), tr("&Choose Another...") },
+        int(Answer::UseDefault), int(Answer::UseDefault));
     if (answer == int(Answer::UseIt)) {
         approve(directory);
         return directory;
