@@ -92,7 +92,7 @@ private Q_SLOTS:
             path.replace(QLatin1String("DEFAULT"), f->targetsDir());
             return path.replace(QLatin1Char('@'), scratch);
         };
-        for (const QString &dir : { "out", "docs/out", "chosen" })
+        for (const char *dir : { "out", "docs/out", "chosen" })
             QDir().mkpath(scratch + QLatin1Char('/') + dir);
         // A directory of the same name under the working directory must not be taken.
         QDir().mkpath(QDir::currentPath() + QStringLiteral("/out"));
