@@ -1488,6 +1488,10 @@ Abbrechen beendet das Skript.</translation>
         <source>JNI Code Parser Options</source>
         <translation>Optionen des JNI-Code-Parsers</translation>
     </message>
+    <message>
+        <source>Lock Declaration</source>
+        <translation>Deklaration der Sperre</translation>
+    </message>
 </context>
 <context>
     <name>xdp</name>

@@ -185,11 +185,11 @@ sub read_document {
 sub parse_document {
     my ( $bytes, $file ) = @_;    # a reference: documents may be large
     require XML::LibXML;
-    my $parser = XML::LibXML->new(
+    require Zyn::Doc;
+    my %options = (
         no_network      => 1,
         load_ext_dtd    => 0,
         expand_entities => 0,
-        huge            => 1,    # big carried files; depth is checked below
         validation      => 0,
         recover         => 0,
         xinclude        => 0,
@@ -197,7 +197,8 @@ sub parse_document {
     );
     my $doc = eval {
         local $SIG{__WARN__} = sub { };
-        $parser->load_xml( string => $$bytes );
+        # Big carried files and deep nesting are read; depth is checked below.
+        Zyn::Doc::parse_limited( \%options, string => $$bytes );
     };
     if ( !$doc ) {
         my $err = $@;
@@ -223,7 +224,6 @@ sub parse_document {
 # so do we, by the same limits.
 sub check_nesting {
     my ( $doc, $file ) = @_;
-    require Zyn::Doc;
     my $limits = eval { Zyn::Doc::xml_limits() } or fail("$@");
     my @pending = map { [ $_, 1 ] } ( $doc->documentElement // () );
     while ( my $entry = pop @pending ) {

@@ -15,7 +15,7 @@ tree shows it. Failures are reported by dying with a one-line message.
 =cut
 
 use Exporter qw(import);
-use Fcntl qw(O_RDONLY O_NONBLOCK);
+use Fcntl qw(O_RDONLY O_NONBLOCK F_GETFL F_SETFL);
 use Encode qw(decode);
 use File::Basename qw(dirname);
 use File::Spec;
@@ -24,7 +24,7 @@ use XML::LibXML;
 our @EXPORT_OK = qw(
   load_document child child_elements significant_nodes text_of child_text
   function_child tree_nodes same_file quote_name
-  decode_path xml_limits
+  decode_path xml_limits parse_limited check_entities
 );
 
 # Build-step and library tags, by the level at which they stand.
@@ -84,6 +84,8 @@ my %JVMPI_KIND = (
           JVMPI_SOCKET) ),
 );
 
+my %PREDEFINED = map { $_ => 1 } qw(amp lt gt quot apos);
+
 my %PARSER_KIND = (
     PC_WEX => 'pcwex',
     PC_EDG => 'pcedg',
@@ -126,26 +128,67 @@ sub decode_path {
     return utf8::is_utf8($path) ? $path : decode( 'UTF-8', $path, Encode::FB_DEFAULT );
 }
 
+# The messages of a parser error, its cause first.
+sub parser_errors {
+    my ($error) = @_;
+    return "$error" unless ref $error && $error->can('message');
+    my @messages;
+    for ( my $e = $error ; $e ; $e = $e->can('_prev') ? $e->_prev : undef ) {
+        unshift @messages, $e->message;
+    }
+    return @messages;
+}
+
+# libxml2's own size limits first: over them, a text node (a large carried
+# file) or deep nesting is read again without them, while an attribute value
+# over them stays refused (it would take minutes to read, and no saved
+# document has one). Answers the document, or dies with the parser's error.
+sub parse_limited {
+    my ( $options, @source ) = @_;
+    for my $huge ( 0, 1 ) {
+        my $doc = eval { XML::LibXML->new( %$options, huge => $huge )->load_xml(@source) };
+        return $doc if $doc;
+        my $error   = $@;
+        my $message = join ' ', parser_errors($error);
+        die $error if $huge || $message =~ /AttValue length too long/i;
+        die $error unless $message =~ /huge|too big|too long|Excessive depth/i;
+    }
+}
+
+# The whole document in memory: libxml2 reads a long start tag from a stream
+# in square time.
+sub read_bytes {
+    my ( $fh, $shown ) = @_;
+    my $bytes = '';
+    while (1) {
+        my $n = sysread( $fh, $bytes, 1 << 22, length $bytes );
+        die "cannot read document $shown: $!\n" unless defined $n;
+        return $bytes if $n == 0;
+    }
+}
+
 sub parse_xml {
     my ( $fh, $shown, $limits ) = @_;
-    my $parser = XML::LibXML->new(
+    my %options = (
         no_network      => 1,
         load_ext_dtd    => 0,
         expand_entities => 0,
         expand_xinclude => 0,
-        huge            => 1,    # big carried files and long texts; depth is checked below
         recover         => 0,
         validation      => 0,
         line_numbers    => 1,
     );
-    my $doc = eval { $parser->load_xml( IO => $fh ) };
+    my $bytes = read_bytes( $fh, $shown );
+    my $doc = eval { parse_limited( \%options, string => $bytes ) };
     return $doc if $doc;
-    my $error = ref $@ && $@->can('message') ? $@->message : "$@";
+    my ($error) = parser_errors($@);
     $error =~ s/\s+/ /g;
     $error =~ s/^ | $//g;
     $error =~ s/ at \S+ line \d+\.$//;
     die "document $shown nests elements deeper than $limits->{nesting} levels\n"
       if $error =~ /Excessive depth/i;
+    die "document $shown holds an attribute value longer than 10,000,000 characters\n"
+      if $error =~ /AttValue length too long/i;
     my $where = ref $@ && $@->can('line') && $@->line ? ' line ' . $@->line : '';
     die "document $shown is not well-formed XML$where: $error\n";
 }
@@ -162,12 +205,14 @@ sub load_document {
       or die "cannot open document $shown: $!\n";
     die "document $shown is a directory\n"        if -d $fh;
     die "document $shown is not a regular file\n" unless -f _;
+    my $flags = fcntl( $fh, F_GETFL, 0 );
+    fcntl( $fh, F_SETFL, $flags & ~O_NONBLOCK ) if defined $flags;
     binmode $fh;
 
     my $doc = parse_xml( $fh, $shown, $limits );
     close $fh;
     my $entities = check_entities( $doc, $shown, $limits );
-    expand_entities( $doc, $entities ) if %$entities;
+    expand_entities( $doc, $entities );
     check_tree( $doc, $shown, $limits );
 
     my $root = $doc->documentElement;
@@ -179,22 +224,20 @@ sub load_document {
     return $root;
 }
 
-# Internal entities are read as the editor reads them, up to the shared bound
-# on what all references together add; external and parameter entities are
-# never read. Answers the declared entities by name.
+# Entities are read as the editor reads them: internal ones expanded up to the
+# shared bound on what all references together add, a reference to an
+# undeclared one kept as written in text and refused in an attribute, external
+# and parameter entities never read. Answers the declared entities by name.
 sub check_entities {
     my ( $doc, $shown, $limits ) = @_;
     my $dtd = $doc->internalSubset or return {};
-    my %entities;
+    my ( %entities, %external );
     for my $decl ( grep { $_->nodeType == XML_ENTITY_DECL } $dtd->childNodes ) {
         my $text = $decl->toString;
         die "document $shown declares a parameter entity, which is not accepted\n"
           if $text =~ /\A<!ENTITY\s+%/;
-        die "document $shown declares the external entity "
-          . quote_name( $decl->nodeName )
-          . ", which is not accepted\n"
-          if $text =~ /\A<!ENTITY\s+\S+\s+(?:SYSTEM|PUBLIC)\b/;
         $entities{ $decl->nodeName } = $decl;
+        $external{ $decl->nodeName } = 1 if $text =~ /\A<!ENTITY\s+\S+\s+(?:SYSTEM|PUBLIC)\b/;
     }
     return {} unless %entities;
     my %size;
@@ -202,8 +245,9 @@ sub check_entities {
     $size_of = sub {
         my ( $name, $seen ) = @_;
         return $size{$name} if defined $size{$name};
-        my $decl = $entities{$name}
-          or die "document $shown uses the undeclared entity &$name;\n";
+        my $decl = $entities{$name} or return 0;    # kept as written
+        die "document $shown uses the external entity &$name;, which is not accepted\n"
+          if $external{$name};
         die "document $shown declares the entity &$name; in terms of itself\n" if $seen->{$name};
         my $total   = 0;
         my @pending = $decl->childNodes;
@@ -227,7 +271,13 @@ sub check_entities {
     while ( my $node = pop @pending ) {
         my @names;
         for my $attr ( $node->attributes ) {
-            push @names, $attr->toString =~ /&([^;#\s]+);/g if $attr->can('toString');
+            next unless $attr->can('toString');
+            for my $name ( $attr->toString =~ /&([^;#\s]+);/g ) {
+                next if $PREDEFINED{$name};
+                die "document $shown uses the undeclared entity &$name; in an attribute\n"
+                  unless $entities{$name};
+                push @names, $name;
+            }
         }
         for my $kid ( $node->childNodes ) {
             my $type = $kid->nodeType;
@@ -253,9 +303,14 @@ sub expand_entities {
         my $again = 0;
         for my $kid ( $node->childNodes ) {
             my $type = $kid->nodeType;
-            if ( $type == XML_ENTITY_REF_NODE && $entities->{ $kid->nodeName } ) {
+            if ( $type == XML_ENTITY_REF_NODE ) {
                 my $copy = $doc->createDocumentFragment;
-                $copy->appendChild( $_->cloneNode(1) ) for $entities->{ $kid->nodeName }->childNodes;
+                if ( my $entity = $entities->{ $kid->nodeName } ) {
+                    $copy->appendChild( $_->cloneNode(1) ) for $entity->childNodes;
+                }
+                else {
+                    $copy->appendChild( $doc->createTextNode( '&' . $kid->nodeName . ';' ) );
+                }
                 $node->replaceChild( $copy, $kid );
                 $again = 1;
             }
@@ -267,8 +322,7 @@ sub expand_entities {
     }
 }
 
-# Nesting within the shared limit; an entity reference left in the tree
-# would silently drop text.
+# Nesting within the shared limit.
 sub check_tree {
     my ( $doc, $shown, $limits ) = @_;
     my @pending = map { [ $_, 1 ] } ( $doc->documentElement // () );
@@ -277,12 +331,7 @@ sub check_tree {
         die "document $shown nests elements deeper than $limits->{nesting} levels\n"
           if $depth > $limits->{nesting};
         for my $kid ( $node->childNodes ) {
-            my $type = $kid->nodeType;
-            die "document $shown uses the entity &"
-              . $kid->nodeName
-              . "; which is not accepted\n"
-              if $type == XML_ENTITY_REF_NODE;
-            push @pending, [ $kid, $depth + 1 ] if $type == XML_ELEMENT_NODE;
+            push @pending, [ $kid, $depth + 1 ] if $kid->nodeType == XML_ELEMENT_NODE;
         }
     }
 }
