@@ -18,8 +18,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
-#include <QUndoStack>
 #include <QTreeWidgetItemIterator>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 QAZynEditor::QAZynEditor(const QString &targetDirectory, QWidget *parent, const QString &name)
