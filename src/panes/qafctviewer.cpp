@@ -4,6 +4,7 @@
 #include "dialogs/qazyntextedit.h"
 #include "document/domtext.h"
 #include "document/zynformat.h"
+#include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
 #include <QCoreApplication>
@@ -54,16 +55,21 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     layout->addWidget(box);
 
     const QDomElement function = functionElement(element);
-    boxLayout->addWidget(
-        fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box));
     textEdit = new QAZynTextEdit(box, BodyLineOffset);
     textEdit->setObjectName(QStringLiteral("textEdit"));
-    textEdit->setPlainText(childText(Zyn::Tag::ValueText, function, 1));
+    textEdit->setExactText(childText(Zyn::Tag::ValueText, function, 1));
+    textEdit->setLanguage(codeLanguageOf(function));
     // A body with nowhere to go would silently drop what the user types.
     textEdit->setReadOnly(function.firstChildElement(Zyn::Tag::ValueText).isNull());
+    QLabel *proto
+        = fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box);
+    QLabel *tail
+        = fixedTextLabel(childText(Zyn::Tag::Tail, function, 1), QStringLiteral("tail"), box);
+    textEdit->alignLabel(proto);
+    textEdit->alignLabel(tail);
+    boxLayout->addWidget(proto);
     boxLayout->addWidget(textEdit);
-    boxLayout->addWidget(
-        fixedTextLabel(childText(Zyn::Tag::Tail, function, 1), QStringLiteral("tail"), box));
+    boxLayout->addWidget(tail);
 
     layout->addSpacing(10);
     const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
