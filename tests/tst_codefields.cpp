@@ -272,7 +272,9 @@ private Q_SLOTS:
         QVERIFY(edit);
         QVERIFY(edit->isCodeField());
         QCOMPARE(edit->lineLabel(edit->document()->firstBlock()), QString::number(firstLine));
-        QVERIFY(QFontInfo(edit->font()).fixedPitch());
+        const QFontMetricsF metrics(edit->font());
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
+                 metrics.horizontalAdvance(QLatin1Char('W')));
         QCOMPARE(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(edit->tabStopDistance(),
                  QFontMetricsF(edit->font()).horizontalAdvance(QLatin1Char(' ')) * 4);
@@ -327,7 +329,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("match");
 
         QTest::newRow("before an opening one") << "f(a[1])" << 1 << 1 << 6;
-        QTest::newRow("after a closing one") << "f(a[1])" << 6 << 5 << 3;
+        QTest::newRow("on a closing one") << "f(a[1])" << 5 << 5 << 3;
+        QTest::newRow("after the last one") << "f(a[1])" << 7 << 6 << 1;
         QTest::newRow("nested over lines") << "{\n{}\n}" << 0 << 0 << 5;
         QTest::newRow("unmatched") << "(()" << 0 << 0 << -1;
         QTest::newRow("no bracket") << "abc" << 1 << -1 << -1;

@@ -16,6 +16,21 @@ QAPlainTextEdit::QAPlainTextEdit(QWidget *parent)
     : QPlainTextEdit(parent)
 { }
 
+QFont QAPlainTextEdit::fixedFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Without a desktop theme the system's fixed font may be the proportional default. (Asking
+    // QFontInfo::fixedPitch() is no help: it denies it for some monospaced fonts.)
+    const QFontMetricsF metrics(font);
+    if (metrics.horizontalAdvance(QLatin1Char('i'))
+        != metrics.horizontalAdvance(QLatin1Char('W'))) {
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
+    return font;
+}
+
 void QAPlainTextEdit::setExactText(const QString &text)
 {
     QALongLines::setText(this, text);
@@ -31,7 +46,7 @@ QString QAPlainTextEdit::exactText() const
 void QAPlainTextEdit::makeCodeField(int lineOffset)
 {
     m_lineOffset = lineOffset;
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont fixed = fixedFont();
     setFont(fixed);
     setLineWrapMode(NoWrap);
     setTabStopDistance(QFontMetricsF(fixed).horizontalAdvance(QLatin1Char(' ')) * 4);

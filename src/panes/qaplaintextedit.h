@@ -23,6 +23,9 @@ public:
 
     explicit QAPlainTextEdit(QWidget *parent = nullptr);
 
+    // The system's fixed-pitch font.
+    static QFont fixedFont();
+
     // The text exactly as given and as read back, whatever the length of its lines.
     void setExactText(const QString &text);
     QString exactText() const;
