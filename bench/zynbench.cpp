@@ -822,7 +822,7 @@ LongLineFigures measureLongLineDocument(const QString &path, int repeat)
         std::unique_ptr<QAZynEditor> editor = newEditor();
         QElapsedTimer timer;
         timer.start();
-        const QDomElement root = editor->getRootElement(path);
+        QDomElement root = editor->getRootElement(path);
         if (root.isNull() || !editor->buildTree(root))
             qFatal("cannot open %s", qPrintable(path));
         QAZynEditorTree *tree = editor->editorTree();
@@ -875,14 +875,16 @@ void measureLongLines(const Options &options, const QString &directory)
 
     // Typing into the long line, in the comment and in the carried file.
     std::unique_ptr<QAZynEditor> editor = newEditor();
-    editor->buildTree(editor->getRootElement(directory + QStringLiteral("/comment-line.xdp")));
+    QDomElement root = editor->getRootElement(directory + QStringLiteral("/comment-line.xdp"));
+    editor->buildTree(root);
     editor->editorTree()->setCurrentItem(editor->editorTree()->topLevelItem(0));
     settle();
     if (QPlainTextEdit *edit = paneEdit(*editor, "commentEdit"))
         printSamples(QStringLiteral("long_key_comment"), "keystroke in a 10 MB comment line",
                      typeInto(edit, options.keys), 16);
     editor = newEditor();
-    editor->buildTree(editor->getRootElement(directory + QStringLiteral("/file-line.xdp")));
+    root = editor->getRootElement(directory + QStringLiteral("/file-line.xdp"));
+    editor->buildTree(root);
     QAZynEditorTree *tree = editor->editorTree();
     tree->setCurrentItem(findItem(tree, QStringLiteral("Name"), QStringLiteral("data.txt")));
     settle();

@@ -30,6 +30,7 @@ e2e_focus
 # The root is selected first; the keypad's * unfolds the whole tree, then typing a node's text
 # selects it.
 e2e_key KP_Multiply
+sleep 1
 show_node()
 {
     local text=$1 name=$2
