@@ -1,9 +1,9 @@
 #include "dialogs/qazyntextedit.h"
 
-#include "app/qadialogseam.h"
 #include "dialogs/qazynfinddialog.h"
 #include "panes/qalonglines.h"
 #include "sdk/getpix.h"
+#include "services/qadialogseam.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
