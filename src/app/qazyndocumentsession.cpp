@@ -1,5 +1,6 @@
 #include "app/qazyndocumentsession.h"
 
+#include "app/qadocumentguard.h"
 #include "app/qazynscriptrun.h"
 #include "app/zyndocumentfile.h"
 #include "dialogs/qanewzyndlg.h"
@@ -44,6 +45,8 @@ QAZynDocumentSession::QAZynDocumentSession(const QString &programPath, QWidget *
     resetGenerateIn();
     m_targets.scan(m_generateIn);
     m_templateDir = m_generateIn + QDir::separator() + QStringLiteral("xml");
+    m_guard = new QADocumentGuard(this, window);
+    connect(m_guard, &QADocumentGuard::statusMsg, this, &QAZynDocumentSession::statusMsg);
 }
 
 void QAZynDocumentSession::attach(QAZynEditor *editor, QAZYNVersion *versionChecker)
@@ -167,11 +170,19 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
 {
     if (path.isEmpty())
         return;
-    if (!canBeRead(path)) {
+    const QString documentPath = asNew ? m_templateDir + QDir::separator() + NewDocumentName : path;
+    if (m_guard->beforeOpen(path, documentPath, asNew))
+        readDocument(path, documentPath, asNew);
+}
+
+bool QAZynDocumentSession::readDocument(const QString &source, const QString &documentPath,
+                                        bool asNew)
+{
+    if (!canBeRead(source)) {
         QADialogSeam::instance().message(
             m_window, QMessageBox::Warning, caption(),
-            path + tr("\n\nYou don't have the access right to read this .xdp file."));
-        return;
+            source + tr("\n\nYou don't have the access right to read this .xdp file."));
+        return false;
     }
     Q_EMIT statusMsg(tr("Loading file..."), 0);
 
@@ -179,10 +190,10 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
     // document as it was; an accepted one becomes the editor's as it is, read only once.
     QDomDocument candidate;
     QAAttributeOrder attributeOrder;
-    const QDomElement accepted = readAcceptedRoot(path, candidate, &attributeOrder);
+    const QDomElement accepted = readAcceptedRoot(source, candidate, &attributeOrder);
     if (accepted.isNull()) {
         rejectLoad();
-        return;
+        return false;
     }
 
     m_editor->clearTree();
@@ -196,17 +207,19 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
 
     if (!m_editor->buildTree(m_rootElement)) {
         failLoad();
-        return;
+        return false;
     }
-    showDocument(asNew, path);
+    showDocument(asNew, documentPath);
+    return true;
 }
 
 // The steps of a load once the tree is built.
-void QAZynDocumentSession::showDocument(bool asNew, const QString &path)
+void QAZynDocumentSession::showDocument(bool asNew, const QString &documentPath)
 {
     showFirstNode(false);
     Q_EMIT documentOpen(true);
-    m_currentFilePath = asNew ? m_templateDir + QDir::separator() + NewDocumentName : path;
+    m_currentFilePath = documentPath;
+    m_guard->opened(documentPath, !asNew);
     m_targets.setCurrent(
         m_targets.find(currentTargetDirectory(), QAZynTargets::label(m_rootElement)));
     updateCaption();
@@ -310,12 +323,16 @@ bool QAZynDocumentSession::saveFile(const QString &path)
     m_editor->acceptRename(m_editor->editorTree()->currentItem());
     if (!confirmTargetName())
         return false;
+    const QADocumentGuard::Overwrite overwrite = m_guard->mayOverwrite(path);
+    if (overwrite != QADocumentGuard::Overwrite::Write)
+        return overwrite == QADocumentGuard::Overwrite::SaveAs && saveAs(path);
 
     int dropped = 0;
     if (!writeDocument(path, &dropped)) {
         Q_EMIT statusMsg(tr("ERROR: cannot save the file."), ResultDuration);
         return false;
     }
+    m_guard->saved(path);
     Q_EMIT saved(path);
     m_targets.replaceCurrent(currentTargetDirectory(), QAZynTargets::label(m_rootElement));
 
@@ -408,8 +425,10 @@ QAZynDocumentSession::SaveAnswer QAZynDocumentSession::askSaveChanges()
     if (!m_editor->isModified())
         return SaveAnswer::Proceed;
     const QMessageBox::StandardButton answer = saveChangesQuestion();
-    if (answer == QMessageBox::No)
+    if (answer == QMessageBox::No) {
+        m_guard->discarded();
         return SaveAnswer::Proceed;
+    }
     if (answer == QMessageBox::Yes)
         Q_EMIT saveRequested(); // the user repeats the command afterwards
     return SaveAnswer::Stop;
@@ -420,8 +439,10 @@ bool QAZynDocumentSession::mayClose()
     if (!m_editor->isModified())
         return true;
     const QMessageBox::StandardButton answer = saveChangesQuestion();
-    if (answer == QMessageBox::No)
+    if (answer == QMessageBox::No) {
+        m_guard->discarded();
         return true;
+    }
     if (answer != QMessageBox::Yes)
         return false;
     Q_EMIT saveRequested();
