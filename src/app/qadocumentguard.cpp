@@ -82,6 +82,7 @@ QADocumentGuard::QADocumentGuard(QAZynDocumentSession *session, QWidget *window)
 {
     connect(&m_watch, &QADiskWatch::changedOnDisk, this, &QADocumentGuard::onDiskChanged);
     connect(m_recovery, &QARecoveryStore::due, this, &QADocumentGuard::writeRecovery);
+    connect(this, &QADocumentGuard::statusMsg, session, &QAZynDocumentSession::statusMsg);
     window->installEventFilter(this);
     // Key strokes, clicks and drops anywhere are what change a document; a copy follows them.
     qApp->installEventFilter(this);
@@ -122,6 +123,9 @@ bool QADocumentGuard::beforeOpen(const QString &path, const QString &documentPat
     bool openElsewhere = false;
     if (!asNew && !mayOpen(path, &openElsewhere))
         return false;
+    // Another document replaces one whose changes the user chose not to save.
+    if (isModified() && normalized(documentPath) != m_path)
+        discarded();
     // A copy kept by the editor that has the file open is no crashed session's.
     if (openElsewhere || !offerRecovery(documentPath))
         return true;
@@ -201,13 +205,13 @@ void QADocumentGuard::opened(const QString &path, bool watched)
     m_watch.watch(document);
 }
 
-QADocumentGuard::Overwrite QADocumentGuard::mayOverwrite(const QString &path)
+bool QADocumentGuard::mayOverwrite(const QString &path)
 {
     const QString target = normalized(path);
     // A file that is gone loses nothing when written again.
     if (target != m_path || m_watch.path().isEmpty() || !QFileInfo(target).isFile()
         || !m_watch.differsOnDisk())
-        return Overwrite::Write;
+        return true;
     const int answer = QADialogSeam::instance().choice(
         m_window, QMessageBox::Warning, caption(),
         tr("The file %1 was changed on disk since this document was opened or last "
@@ -215,10 +219,12 @@ QADocumentGuard::Overwrite QADocumentGuard::mayOverwrite(const QString &path)
             .arg(path),
         { tr("Overwrite"), tr("Save As..."), tr("Cancel") }, 2, 2);
     if (answer == 0)
-        return Overwrite::Write;
-    if (answer != 1)
+        return true;
+    if (answer == 1)
+        m_session->saveAs(path);
+    else
         Q_EMIT statusMsg(tr("xdp file not saved."), ResultDuration);
-    return answer == 1 ? Overwrite::SaveAs : Overwrite::Cancel;
+    return false;
 }
 
 void QADocumentGuard::saved(const QString &path)
@@ -249,8 +255,9 @@ void QADocumentGuard::discarded()
 void QADocumentGuard::closed()
 {
     m_recovery->cancel();
-    // A copy this session wrote for changes since undone is stale; one left for later stays.
-    if (!m_recoveryWritten.isEmpty() && !isModified())
+    // Closing with changes means the user chose not to save them; a copy this session wrote for
+    // changes since undone is stale. Only a copy left for later stays.
+    if (isModified() || !m_recoveryWritten.isEmpty())
         forgetRecovery(m_path);
     m_lock.release();
     m_watch.stop();

@@ -20,8 +20,6 @@ class QADocumentGuard : public QObject
     Q_OBJECT
 
 public:
-    enum class Overwrite { Write, SaveAs, Cancel };
-
     // window is the parent of the questions; the guard also watches its activation.
     QADocumentGuard(QAZynDocumentSession *session, QWidget *window);
 
@@ -30,18 +28,20 @@ public:
 
     // Before opening path as the document documentPath: asks whether to open a file that another
     // editor has open, and offers a recovery copy of unsaved work (restoring it when asked).
-    // Answers whether the caller reads path.
+    // The open document's unsaved changes are given up. Answers whether the caller reads path.
     bool beforeOpen(const QString &path, const QString &documentPath, bool asNew);
     // The document at path is now open as it is on disk (watched and locked unless watched is
     // false, as for a new document that has no file yet).
     void opened(const QString &path, bool watched);
     // Before a save writes path: asks when the file changed on disk since it was read or saved.
-    Overwrite mayOverwrite(const QString &path);
+    // Answers whether to write; a save under another name the user chose has happened then.
+    bool mayOverwrite(const QString &path);
     // The document was written to path (a new name after a save-as).
     void saved(const QString &path);
     // The user gave up the unsaved changes.
     void discarded();
-    // The window closes: the lock goes; a recovery copy stays only for unsaved work.
+    // The window closes (the user saved or gave up any changes): the lock and the recovery copy
+    // go, unless the copy was left for later and never touched.
     void closed();
 
 public Q_SLOTS:

@@ -1,6 +1,6 @@
 #include "app/qazyndocumentsession.h"
 
-#include "app/qadocumentguard.h"
+#include "app/qagenerateinpolicy.h"
 #include "app/qazynscriptrun.h"
 #include "app/zyndocumentfile.h"
 #include "dialogs/qanewzyndlg.h"
@@ -46,7 +46,6 @@ QAZynDocumentSession::QAZynDocumentSession(const QString &programPath, QWidget *
     m_targets.scan(m_generateIn);
     m_templateDir = m_generateIn + QDir::separator() + QStringLiteral("xml");
     m_guard = new QADocumentGuard(this, window);
-    connect(m_guard, &QADocumentGuard::statusMsg, this, &QAZynDocumentSession::statusMsg);
 }
 
 void QAZynDocumentSession::attach(QAZynEditor *editor, QAZYNVersion *versionChecker)
@@ -162,21 +161,19 @@ void QAZynDocumentSession::fileGenerateAs()
         return;
     m_targets.scan(directory);
     m_generateIn = directory;
+    QAGenerateInPolicy::approve(directory);
     if (saveFile(m_currentFilePath))
         runGenerator(m_currentFilePath, m_generateIn);
 }
 
 void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
 {
-    if (path.isEmpty())
-        return;
     const QString documentPath = asNew ? m_templateDir + QDir::separator() + NewDocumentName : path;
-    if (m_guard->beforeOpen(path, documentPath, asNew))
+    if (!path.isEmpty() && m_guard->beforeOpen(path, documentPath, asNew))
         readDocument(path, documentPath, asNew);
 }
 
-bool QAZynDocumentSession::readDocument(const QString &source, const QString &documentPath,
-                                        bool asNew)
+bool QAZynDocumentSession::readDocument(const QString &source, const QString &name, bool asNew)
 {
     if (!canBeRead(source)) {
         QADialogSeam::instance().message(
@@ -200,16 +197,20 @@ bool QAZynDocumentSession::readDocument(const QString &source, const QString &do
     m_editor->setModified(false);
     m_rootElement = m_editor->adoptDocument(candidate, std::move(attributeOrder));
 
-    m_generateIn = m_rootElement.attribute(Zyn::Attr::GenerateIn, m_generateIn);
-    if (!QFileInfo::exists(m_generateIn))
-        resetGenerateIn();
+    // The document only suggests where its files go; the user decides (asked once per place).
+    const QString suggested = m_rootElement.hasAttribute(Zyn::Attr::GenerateIn)
+        ? m_rootElement.attribute(Zyn::Attr::GenerateIn)
+        : QString();
+    const QString current = QFileInfo(m_generateIn).isDir() ? m_generateIn : defaultGenerateIn();
+    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, path, current,
+                                              defaultGenerateIn());
     m_editor->setGenerateIn(m_generateIn);
 
     if (!m_editor->buildTree(m_rootElement)) {
         failLoad();
         return false;
     }
-    showDocument(asNew, documentPath);
+    showDocument(asNew, name);
     return true;
 }
 
@@ -323,9 +324,8 @@ bool QAZynDocumentSession::saveFile(const QString &path)
     m_editor->acceptRename(m_editor->editorTree()->currentItem());
     if (!confirmTargetName())
         return false;
-    const QADocumentGuard::Overwrite overwrite = m_guard->mayOverwrite(path);
-    if (overwrite != QADocumentGuard::Overwrite::Write)
-        return overwrite == QADocumentGuard::Overwrite::SaveAs && saveAs(path);
+    if (!m_guard->mayOverwrite(path))
+        return false;
 
     int dropped = 0;
     if (!writeDocument(path, &dropped)) {
@@ -392,11 +392,15 @@ QString QAZynDocumentSession::currentTargetDirectory() const
 
 void QAZynDocumentSession::resetGenerateIn()
 {
-    m_generateIn = QAInstall::targetDir(m_programPath);
+    m_generateIn = defaultGenerateIn();
+}
+
+QString QAZynDocumentSession::defaultGenerateIn() const
+{
+    const QString installed = QAInstall::targetDir(m_programPath);
     const QString candidate = QAInstall::applicationData(m_programPath) + QDir::separator()
-        + QFileInfo(m_generateIn).baseName();
-    if (QFileInfo(candidate).isDir())
-        m_generateIn = QFileInfo(candidate).absoluteFilePath();
+        + QFileInfo(installed).baseName();
+    return QFileInfo(candidate).isDir() ? QFileInfo(candidate).absoluteFilePath() : installed;
 }
 
 void QAZynDocumentSession::updateCaption()
@@ -425,10 +429,8 @@ QAZynDocumentSession::SaveAnswer QAZynDocumentSession::askSaveChanges()
     if (!m_editor->isModified())
         return SaveAnswer::Proceed;
     const QMessageBox::StandardButton answer = saveChangesQuestion();
-    if (answer == QMessageBox::No) {
-        m_guard->discarded();
+    if (answer == QMessageBox::No)
         return SaveAnswer::Proceed;
-    }
     if (answer == QMessageBox::Yes)
         Q_EMIT saveRequested(); // the user repeats the command afterwards
     return SaveAnswer::Stop;
@@ -439,10 +441,8 @@ bool QAZynDocumentSession::mayClose()
     if (!m_editor->isModified())
         return true;
     const QMessageBox::StandardButton answer = saveChangesQuestion();
-    if (answer == QMessageBox::No) {
-        m_guard->discarded();
+    if (answer == QMessageBox::No)
         return true;
-    }
     if (answer != QMessageBox::Yes)
         return false;
     Q_EMIT saveRequested();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/qadocumentguard.h"
 #include "app/qazyntargets.h"
 #include "sdk/qaxmleditor.h"
 
@@ -8,7 +9,6 @@
 #include <QObject>
 #include <QStringList>
 
-class QADocumentGuard;
 class QAZYNVersion;
 class QAZynScriptRun;
 class QAZynEditor;
@@ -50,8 +50,8 @@ public:
     void fileGenerateAs();
     void loadFile(const QString &path, bool asNew);
     bool saveFile(const QString &path);
-    // Reads source as the document named documentPath; answers whether it is now open.
-    bool readDocument(const QString &source, const QString &documentPath, bool asNew);
+    // Reads source as the document named name; answers whether it is now open.
+    bool readDocument(const QString &source, const QString &name, bool asNew);
 
     // The window's close: false when the user keeps it open or the save did not happen.
     bool mayClose();
@@ -68,6 +68,7 @@ Q_SIGNALS:
 
 private:
     void resetGenerateIn();
+    QString defaultGenerateIn() const;
     void updateCaption();
     SaveAnswer askSaveChanges();
     QMessageBox::StandardButton saveChangesQuestion();
