@@ -202,7 +202,7 @@ bool QAZynDocumentSession::readDocument(const QString &source, const QString &na
         ? m_rootElement.attribute(Zyn::Attr::GenerateIn)
         : QString();
     const QString current = QFileInfo(m_generateIn).isDir() ? m_generateIn : defaultGenerateIn();
-    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, path, current,
+    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, name, current,
                                               defaultGenerateIn());
     m_editor->setGenerateIn(m_generateIn);
 
