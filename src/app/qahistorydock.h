@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QList>
 
+class QAction;
+class QMainWindow;
+class QMenu;
 class QUndoStack;
 class QUndoView;
 
@@ -14,6 +18,11 @@ public:
     QAHistoryDock(QUndoStack *stack, QWidget *parent);
 
     QUndoView *view() const { return m_view; }
+
+    // A hidden dock on the window, its entry under Undo and Redo in the menu, and their keys
+    // routed to the window from any field.
+    static QAHistoryDock *install(QUndoStack *stack, QMainWindow *window, QMenu *editMenu,
+                                  const QList<QAction *> &undoRedo);
 
 private:
     QUndoView *m_view;

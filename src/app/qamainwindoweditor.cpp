@@ -5,7 +5,6 @@
 #include "app/editforwarding.h"
 #include "app/qadocumentguard.h"
 #include "app/qahistorydock.h"
-#include "app/qaundokeys.h"
 #include "app/qazyndocumentsession.h"
 #include "app/qazynscriptrun.h"
 #include "dialogs/qapreferences.h"
@@ -57,7 +56,8 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     createToolBars();
     createMenus();
     createCentralArea();
-    createHistoryDock();
+    m_historyDock = QAHistoryDock::install(m_editor->undoStack(), this, m_editMenu,
+                                           { m_editUndoAction, m_editRedoAction });
     createFindBar();
     createFindInDocument();
     createVersionChecker();
@@ -303,18 +303,6 @@ void QAMainWindowEditor::createCentralArea()
     setCentralWidget(m_centralBox);
     m_editor = new QAZynEditor(m_session->installTargetDirectory(), m_centralBox);
     layout->addWidget(m_editor);
-}
-
-void QAMainWindowEditor::createHistoryDock()
-{
-    m_historyDock = new QAHistoryDock(m_editor->undoStack(), this);
-    addDockWidget(Qt::RightDockWidgetArea, m_historyDock);
-    m_historyDock->hide();
-    // Right under Undo and Redo, which it goes with.
-    const QList<QAction *> entries = m_editMenu->actions();
-    const int redo = int(entries.indexOf(m_editRedoAction));
-    m_editMenu->insertAction(entries.value(redo + 1), m_historyDock->toggleViewAction());
-    new QAUndoKeys(this, { m_editUndoAction->shortcut(), m_editRedoAction->shortcut() });
 }
 
 void QAMainWindowEditor::createFindBar()

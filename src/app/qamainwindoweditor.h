@@ -114,7 +114,6 @@ private:
     void createMenus();
     void createToolBars();
     void createCentralArea();
-    void createHistoryDock();
     void createFindBar();
     void createFindInDocument();
     void createVersionChecker();
