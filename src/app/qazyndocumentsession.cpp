@@ -12,6 +12,7 @@
 #include "sdk/qainstall.h"
 #include "services/productflavour.h"
 #include "services/qadialogseam.h"
+#include "services/statusduration.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +25,6 @@ namespace {
 
 const QLatin1String XdpExtension(".xdp");
 const QLatin1String NewDocumentName("document.xdp");
-// How long the result of a command stays in the status bar.
-constexpr int ResultDuration = 2000;
 
 QString caption()
 {
@@ -173,7 +172,7 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
             path + tr("\n\nYou don't have the access right to read this .xdp file."));
         return;
     }
-    Q_EMIT statusMsg(tr("Loading file..."), 0);
+    Q_EMIT statusMsg(tr("Loading file..."), StatusDuration::UntilReplaced);
 
     // The file is checked in a document of its own first, so that a refused file leaves the open
     // document as it was; an accepted one becomes the editor's as it is, read only once.
@@ -210,7 +209,7 @@ void QAZynDocumentSession::showDocument(bool asNew, const QString &path)
     m_targets.setCurrent(
         m_targets.find(currentTargetDirectory(), QAZynTargets::label(m_rootElement)));
     updateCaption();
-    Q_EMIT statusMsg(tr("File loaded."), ResultDuration);
+    Q_EMIT statusMsg(tr("File loaded."), StatusDuration::Result);
 }
 
 // Selects the tree's first node and shows its pane; rename starts editing its name.
@@ -280,7 +279,7 @@ void QAZynDocumentSession::rejectLoad()
         Q_EMIT documentOpen(false);
         m_editor->setModified(false);
     }
-    Q_EMIT statusMsg(tr("ERROR: cannot load the file."), ResultDuration);
+    Q_EMIT statusMsg(tr("ERROR: cannot load the file."), StatusDuration::Result);
 }
 
 // A load that failed after the editor gave up its document: nothing is left open.
@@ -290,7 +289,7 @@ void QAZynDocumentSession::failLoad()
     m_rootElement = QDomElement();
     Q_EMIT captionChanged(caption());
     Q_EMIT documentOpen(false);
-    Q_EMIT statusMsg(tr("ERROR: cannot load the file."), ResultDuration);
+    Q_EMIT statusMsg(tr("ERROR: cannot load the file."), StatusDuration::Result);
     m_editor->setModified(false);
 }
 
@@ -306,14 +305,14 @@ bool QAZynDocumentSession::saveFile(const QString &path)
                     "\n\nYou cannot save this .xdp file because the file is in read only mode."));
         return false;
     }
-    Q_EMIT statusMsg(tr("Saving file..."), 0);
+    Q_EMIT statusMsg(tr("Saving file..."), StatusDuration::UntilReplaced);
     m_editor->acceptRename(m_editor->editorTree()->currentItem());
     if (!confirmTargetName())
         return false;
 
     int dropped = 0;
     if (!writeDocument(path, &dropped)) {
-        Q_EMIT statusMsg(tr("ERROR: cannot save the file."), ResultDuration);
+        Q_EMIT statusMsg(tr("ERROR: cannot save the file."), StatusDuration::Result);
         return false;
     }
     Q_EMIT saved(path);
@@ -324,9 +323,9 @@ bool QAZynDocumentSession::saveFile(const QString &path)
         Q_EMIT statusMsg(tr("xdp file saved; %n character(s) that XML cannot hold were "
                             "left out.",
                             "", dropped),
-                         ResultDuration);
+                         StatusDuration::Result);
     else
-        Q_EMIT statusMsg(tr("xdp file saved."), ResultDuration);
+        Q_EMIT statusMsg(tr("xdp file saved."), StatusDuration::Result);
     updateCaption();
     return true;
 }
@@ -346,7 +345,7 @@ bool QAZynDocumentSession::confirmTargetName()
     if (answer == QMessageBox::Yes)
         return true;
     showFirstNode(true);
-    Q_EMIT statusMsg(tr("xdp file not saved."), ResultDuration);
+    Q_EMIT statusMsg(tr("xdp file not saved."), StatusDuration::Result);
     return false;
 }
 

@@ -4,16 +4,13 @@
 #include "services/productflavour.h"
 #include "services/qascriptrunner.h"
 #include "services/qazynwaitdlg.h"
+#include "services/statusduration.h"
 
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace {
-
-const int StatusDuration = 2000;
-// Long enough to outlast any encoding; the end of the add replaces it.
-const int WorkingStatusDuration = 33333;
 
 QString caption()
 {
@@ -54,7 +51,7 @@ bool QABinaryEncoder::start(const QString &file)
         return false;
     m_stderrText.clear();
 
-    Q_EMIT statusMsg(tr("Adding binary file..."), WorkingStatusDuration);
+    Q_EMIT statusMsg(tr("Adding binary file..."), StatusDuration::Working);
     m_waitDialog = std::make_unique<QAZynWaitDlg>(
         tr("Please, wait while adding the binary file..."), caption(), false, nullptr,
         QStringLiteral("wait dialog when adding binary file"));
@@ -149,5 +146,5 @@ void QABinaryEncoder::fail(const QString &boxCaption, const QString &text, const
 {
     end();
     Q_EMIT failed(boxCaption, text);
-    Q_EMIT statusMsg(status, StatusDuration);
+    Q_EMIT statusMsg(status, StatusDuration::Result);
 }

@@ -2,11 +2,6 @@
 
 #include "panes/qacommentviewer.h"
 
-void QABinFileNode::setUp()
-{
-    QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
-}
-
 QAZynViewer *QABinFileNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
     return new QACommentViewer(data(), parent, docBrowser);

@@ -10,11 +10,6 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-void QABuildNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QABuildNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     QTreeWidgetItem *under = parent ? parent : this;

@@ -2,11 +2,6 @@
 
 #include "panes/qafreetext.h"
 
-void QACmdFileNode::setUp()
-{
-    QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
-}
-
 QAZynViewer *QACmdFileNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
     return new QAFreeText(data(), parent, docBrowser);

@@ -4,11 +4,6 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAIsNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QAIsNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     QTreeWidgetItem *under = parent ? parent : this;

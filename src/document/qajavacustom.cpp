@@ -4,11 +4,6 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAJavaCustom::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), NotExpandable);
-}
-
 bool QAJavaCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildCustomSectionChildren(this, parent, element, Zyn::customJavaKind);

@@ -4,11 +4,6 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAJvmpiCustom::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QAJvmpiCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildCustomSectionChildren(this, parent, element, Zyn::customJvmpiKind);

@@ -5,11 +5,6 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QALCComment2Node::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QALCComment2Node::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     QTreeWidgetItem *under = parent ? parent : this;

@@ -8,11 +8,6 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QALCCommentNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QALCCommentNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     QTreeWidgetItem *under = parent ? parent : this;

@@ -10,11 +10,6 @@
 #include "panes/qacommentviewer.h"
 #include "sdk/warning.h"
 
-void QALibConfNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QALibConfNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     QTreeWidgetItem *under = parent ? parent : this;
@@ -23,10 +18,10 @@ bool QALibConfNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
     const QDomElement variant = languageVariant(element);
     for (QDomElement child = variant.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
-        const int kind = Zyn::libConfSectionKind(child.tagName());
-        if (kind < 0)
+        const Zyn::SectionKind kind = Zyn::libConfSectionKind(child.tagName());
+        if (kind == Zyn::SectionKind::NotASection)
             continue;
-        QAZynEditorNode *node = createSection(kind, under, previous, child);
+        QAZynEditorNode *node = createSection(int(kind), under, previous, child);
         if (!node)
             continue;
         previous = node;
@@ -62,6 +57,8 @@ QAZynEditorNode *QALibConfNode::createSection(int kind, QTreeWidgetItem *parent,
         return new QAJavaCustom(parent, after, element);
     case Zyn::SectionKind::JvmpiGroup:
         return new QAJvmpiCustom(parent, after, element);
+    case Zyn::SectionKind::NotASection:
+        break;
     }
     warning("QALibConfNode::buildChild():ERROR: unhandled widget_type %d ...", kind);
     return nullptr;

@@ -6,11 +6,6 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAParserNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QAParserNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     QTreeWidgetItem *under = parent ? parent : this;

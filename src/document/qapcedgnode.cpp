@@ -4,11 +4,6 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAPcEdgNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
-
 bool QAPcEdgNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     QTreeWidgetItem *under = parent ? parent : this;

@@ -5,11 +5,6 @@
 
 #include <QMenu>
 
-void QAPerlNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), NotExpandable);
-}
-
 QAZynViewer *QAPerlNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
     return new QAFctViewer(data(), parent, docBrowser);

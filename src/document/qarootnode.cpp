@@ -6,11 +6,6 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-void QARootNode::setUp()
-{
-    QAZynEditorNode::setUp(nameText(), Expandable, Renameable);
-}
-
 QAZynViewer *QARootNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
     return new QACommentViewer(data(), parent, docBrowser);

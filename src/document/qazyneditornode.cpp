@@ -29,8 +29,7 @@ QAZynEditorTree *QAZynEditorNode::editorTree() const
 
 QString QAZynEditorNode::labelText(const QDomElement &element)
 {
-    const QByteArray source = element.attribute(Zyn::Attr::Label).toUtf8();
-    return QCoreApplication::translate("XDP Labels", source.constData());
+    return Zyn::translatedLabel(element);
 }
 
 QString QAZynEditorNode::nameText() const
@@ -38,16 +37,31 @@ QString QAZynEditorNode::nameText() const
     return m_element.attribute(Zyn::Attr::Name);
 }
 
-void QAZynEditorNode::setUp(const QString &text, Expandability expandability, Renaming renaming)
+void QAZynEditorNode::setUp(const Shape &shape)
 {
+    QString text;
+    switch (shape.text) {
+    case TextSource::Label:
+        text = labelText();
+        break;
+    case TextSource::Name:
+        text = nameText();
+        break;
+    case TextSource::FirstChildLabel:
+        // Without that child the node stays bare.
+        if (!m_element.firstChild().isElement())
+            return;
+        text = labelText(m_element.firstChild().toElement());
+        break;
+    }
     setText(0, text);
-    setChildIndicatorPolicy(expandability == Expandable
+    setChildIndicatorPolicy(shape.expandability == Expandable
                                 ? QTreeWidgetItem::ShowIndicator
                                 : QTreeWidgetItem::DontShowIndicatorWhenChildless);
     // Outside a view there is nothing to open yet; the structure tree opens nodes as they arrive.
     if (treeWidget())
         setExpanded(true);
-    if (renaming == Renameable)
+    if (shape.renaming == Renameable)
         setFlags(flags() | Qt::ItemIsEditable);
 }
 

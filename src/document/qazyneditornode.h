@@ -39,8 +39,20 @@ protected:
     static QString labelText(const QDomElement &element);
     QString nameText() const;
 
+    // Where a kind's text comes from; a kind standing for its first child element shows that
+    // child's Label.
+    enum class TextSource { Label, Name, FirstChildLabel };
+    // What a node kind states about itself once: item type, text, expandability, renaming.
+    struct Shape
+    {
+        int type;
+        TextSource text;
+        Expandability expandability;
+        Renaming renaming;
+    };
+
     // What every kind does once the item is placed: text, expandability, open, renaming.
-    void setUp(const QString &text, Expandability expandability, Renaming renaming = NotRenameable);
+    void setUp(const Shape &shape);
 
     // The rename of Name, shared by the renameable kinds.
     void startNameEdit(int column);

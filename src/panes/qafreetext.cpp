@@ -7,7 +7,6 @@
 #include "panes/qacommentbox.h"
 #include "panes/qatextedit.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -53,8 +52,7 @@ QString QAFreeText::commentSubject() const
     // An empty Name still wins over Label.
     if (element.hasAttribute(Zyn::Attr::Name))
         return element.attribute(Zyn::Attr::Name);
-    const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
-    return QCoreApplication::translate("XDP Labels", label.constData());
+    return Zyn::translatedLabel(element);
 }
 
 void QAFreeText::showNode()

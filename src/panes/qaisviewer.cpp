@@ -4,6 +4,7 @@
 #include "document/domtext.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
+#include "panes/framedbox.h"
 #include "panes/qaisvieweritem.h"
 #include "panes/qatextedit.h"
 #include "services/qadialogseam.h"
@@ -180,12 +181,6 @@ private:
     QPersistentModelIndex m_clickIndex;
 };
 
-static QString translatedLabel(const QDomElement &element)
-{
-    const QByteArray label = element.attribute(Attr::Label).toUtf8();
-    return QCoreApplication::translate("XDP Labels", label.constData());
-}
-
 QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser)
     : QAZynViewer(parent)
     , m_element(element)
@@ -195,15 +190,11 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
 
-    auto *box = new QFrame(this);
-    box->setObjectName(QStringLiteral("keyBox"));
-    box->setFrameStyle(QFrame::Box | QFrame::Raised);
-    box->setLineWidth(1);
-    box->setMidLineWidth(2);
-    box->setMinimumHeight(200);
-    auto *boxLayout = new QHBoxLayout(box);
-    boxLayout->setContentsMargins(10, 10, 10, 10);
+    auto *boxLayout = new QHBoxLayout;
     boxLayout->setSpacing(5);
+    QFrame *box = addFramedBox(this, layout, boxLayout, 1);
+    box->setObjectName(QStringLiteral("keyBox"));
+    box->setMinimumHeight(200);
 
     m_keyList = new QAIsKeyList(box);
     m_keyList->setObjectName(QStringLiteral("keyList"));
@@ -240,7 +231,6 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
         = addButton(tr("Move Down", "button name to move a basic setting key"), "moveDownButton");
     buttons->addWidget(new QLabel(box), 1);
     boxLayout->addLayout(buttons);
-    layout->addWidget(box, 1);
 
     for (const QDomElement &key : QAIsKeys::keys(QAIsKeys::container(m_element)))
         new QAIsViewerItem(this, key);
