@@ -26,11 +26,6 @@ namespace {
 const QLatin1String XdpExtension(".xdp");
 const QLatin1String NewDocumentName("document.xdp");
 
-QString caption()
-{
-    return QString::fromLatin1(productTitle());
-}
-
 } // namespace
 
 QAZynDocumentSession::QAZynDocumentSession(const QString &programPath, QWidget *window)
@@ -124,7 +119,7 @@ bool QAZynDocumentSession::saveAs(const QString &name)
     if (std::any_of(fileName.cbegin(), fileName.cend(),
                     [&forbidden](QChar c) { return forbidden.contains(c); })) {
         QADialogSeam::instance().message(
-            m_window, QMessageBox::Critical, caption(),
+            m_window, QMessageBox::Critical, productCaption(),
             tr("The name of a .xdp file cannot contain one of the following characters:")
                 + QStringLiteral("\n\t[\\ /+*?~|, :\"'`]"));
         return saveAs(info.absolutePath() + QDir::separator()
@@ -133,7 +128,7 @@ bool QAZynDocumentSession::saveAs(const QString &name)
 
     if (info.exists()) {
         const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             tr("The file %1 already exists.\n Do you want to replace it?").arg(path),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer != QMessageBox::Yes)
@@ -168,7 +163,7 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
         return;
     if (!canBeRead(path)) {
         QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             path + tr("\n\nYou don't have the access right to read this .xdp file."));
         return;
     }
@@ -240,25 +235,25 @@ QDomElement QAZynDocumentSession::readAcceptedRoot(const QString &path, QDomDocu
         switch (m_versionChecker->checkVersion(version)) {
         case QAZYNVersion::VersionOutdated: {
             const int answer = dialogs.choice(
-                m_window, QMessageBox::Warning, caption(),
+                m_window, QMessageBox::Warning, productCaption(),
                 tr("This xdp file does not correspond to the current version. It requires an "
                    "update to be edited."),
                 { tr("Update"), tr("Don't edit") }, 0);
             if (answer != 0)
                 return QDomElement();
             if (!m_versionChecker->updateFile(path, version)) {
-                dialogs.message(m_window, QMessageBox::Critical, caption(),
+                dialogs.message(m_window, QMessageBox::Critical, productCaption(),
                                 tr("Error updating ZYN file, cancel load"));
                 return QDomElement();
             }
             continue; // the converted file is read and classified again
         }
         case QAZYNVersion::VersionUnknown:
-            dialogs.message(m_window, QMessageBox::Critical, caption(),
+            dialogs.message(m_window, QMessageBox::Critical, productCaption(),
                             tr("Unknown version for ZYN file, can't edit"));
             return QDomElement();
         case QAZYNVersion::VersionNewer:
-            dialogs.message(m_window, QMessageBox::Critical, caption(),
+            dialogs.message(m_window, QMessageBox::Critical, productCaption(),
                             tr("ZYN file is newer than editor, please update your editor"));
             return QDomElement();
         case QAZYNVersion::VersionCurrent:
@@ -275,7 +270,7 @@ QDomElement QAZynDocumentSession::readAcceptedRoot(const QString &path, QDomDocu
 void QAZynDocumentSession::rejectLoad()
 {
     if (m_rootElement.isNull()) {
-        Q_EMIT captionChanged(caption());
+        Q_EMIT captionChanged(productCaption());
         Q_EMIT documentOpen(false);
         m_editor->setModified(false);
     }
@@ -287,7 +282,7 @@ void QAZynDocumentSession::failLoad()
 {
     m_editor->clearTree();
     m_rootElement = QDomElement();
-    Q_EMIT captionChanged(caption());
+    Q_EMIT captionChanged(productCaption());
     Q_EMIT documentOpen(false);
     Q_EMIT statusMsg(tr("ERROR: cannot load the file."), StatusDuration::Result);
     m_editor->setModified(false);
@@ -299,7 +294,7 @@ bool QAZynDocumentSession::saveFile(const QString &path)
         return false;
     if (!canBeWritten(path)) {
         QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             path
                 + QStringLiteral(
                     "\n\nYou cannot save this .xdp file because the file is in read only mode."));
@@ -337,7 +332,7 @@ bool QAZynDocumentSession::confirmTargetName()
     if (isTargetNameFree(m_rootElement))
         return true;
     const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
-        m_window, QMessageBox::Warning, caption(),
+        m_window, QMessageBox::Warning, productCaption(),
         m_rootElement.attribute(Zyn::Attr::Name)
             + QStringLiteral("\nalready exists in your \"targets/\" directory.\n Do you want "
                              "to save anyway?"),
@@ -389,14 +384,14 @@ void QAZynDocumentSession::updateCaption()
     QString text = name;
     if (isReadOnly(m_rootElement) && name != NewDocumentName)
         text += QStringLiteral(" (") + tr("Read only") + QLatin1Char(')');
-    Q_EMIT captionChanged(text + QStringLiteral(" - ") + caption());
+    Q_EMIT captionChanged(text + QStringLiteral(" - ") + productCaption());
 }
 
 // The question of New, Open and the window's close alike.
 QMessageBox::StandardButton QAZynDocumentSession::saveChangesQuestion()
 {
     return QADialogSeam::instance().message(
-        m_window, QMessageBox::Information, caption(),
+        m_window, QMessageBox::Information, productCaption(),
         tr("Save changes to ") + currentFileName() + QLatin1Char('?'),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
         QMessageBox::Cancel);
@@ -436,7 +431,7 @@ bool QAZynDocumentSession::saveOverExistingFile(const QString &path)
     const QDomElement existingRoot = QAXmlEditor::readRootElement(path, existing);
     if (!existingRoot.isNull() && isReadOnly(existingRoot)) {
         const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             path + tr(" cannot be overwritten.\n Please select another file."),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Cancel);
         if (answer == QMessageBox::Ok)

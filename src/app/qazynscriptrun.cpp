@@ -122,8 +122,7 @@ void QAZynScriptRun::waitForRuns(QWidget *window)
 
     QAZynWaitDlg wait(tr("A script is still running; the editor closes when it has ended.\n"
                          "Cancel stops the script."),
-                      QString::fromLatin1(productTitle()), true, window,
-                      QStringLiteral("closeWaitDialog"));
+                      productCaption(), true, window, QStringLiteral("closeWaitDialog"));
     wait.setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     connect(&wait, &QAZynWaitDlg::canceled, &loop, &QEventLoop::quit);

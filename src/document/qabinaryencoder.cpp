@@ -10,15 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-
-QString caption()
-{
-    return QString::fromLatin1(productTitle());
-}
-
-} // namespace
-
 QABinaryEncoder::QABinaryEncoder(const QString &programPath, QObject *parent)
     : QObject(parent)
     , m_programPath(programPath)
@@ -40,7 +31,8 @@ bool QABinaryEncoder::prepareFolder()
     }
     const QString error = m_encodeDir->errorString();
     m_encodeDir.reset();
-    fail(caption(), tr("Cannot create a temporary directory for the encoded file:\n%1").arg(error),
+    fail(productCaption(),
+         tr("Cannot create a temporary directory for the encoded file:\n%1").arg(error),
          tr("ERROR: adding binary file aborted."));
     return false;
 }
@@ -53,7 +45,7 @@ bool QABinaryEncoder::start(const QString &file)
 
     Q_EMIT statusMsg(tr("Adding binary file..."), StatusDuration::Working);
     m_waitDialog = std::make_unique<QAZynWaitDlg>(
-        tr("Please, wait while adding the binary file..."), caption(), false, nullptr,
+        tr("Please, wait while adding the binary file..."), productCaption(), false, nullptr,
         QStringLiteral("wait dialog when adding binary file"));
     m_waitDialog->show();
 
@@ -66,7 +58,7 @@ bool QABinaryEncoder::start(const QString &file)
         return true;
 
     const QStringList perl = QAInstall::perlCommand(m_programPath);
-    fail(caption(),
+    fail(productCaption(),
          perl.value(0) + perl.value(1) + script + file + QLatin1Char('\n')
              + tr("Unable to run command"),
          tr("ERROR: adding binary file aborted."));
@@ -91,7 +83,7 @@ void QABinaryEncoder::encodingTerminated(int exitCode, bool crashed)
         return;
     }
     if (exitCode != 0) {
-        fail(caption(),
+        fail(productCaption(),
              m_stderrText.isEmpty()
                  ? tr("The encoding script failed with exit status %1.").arg(exitCode)
                  : m_stderrText,

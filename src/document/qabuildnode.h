@@ -6,10 +6,9 @@
 class QABuildNode : public QAZynNodeKind<QABuildNode>
 {
 public:
-    static constexpr Shape shape { Type, TextSource::Label, Expandable, NotRenameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
 
     bool buildChild(QTreeWidgetItem *parent, QDomElement &element) override;
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
     QMenu *setupPopupMenu() override;
 };

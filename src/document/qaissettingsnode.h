@@ -6,8 +6,6 @@
 class QAIsSettingsNode : public QAZynNodeKind<QAIsSettingsNode>
 {
 public:
-    static constexpr Shape shape { Type, TextSource::Label, NotExpandable, NotRenameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
-
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
 };

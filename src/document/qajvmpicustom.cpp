@@ -4,12 +4,10 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
+const QAJvmpiCustom::Shape QAJvmpiCustom::shape { Type, TextSource::Label, Expandable,
+                                                  NotRenameable, &paneOf<QACommentViewer> };
+
 bool QAJvmpiCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildCustomSectionChildren(this, parent, element, Zyn::customJvmpiKind);
-}
-
-QAZynViewer *QAJvmpiCustom::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
 }

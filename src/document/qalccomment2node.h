@@ -6,9 +6,8 @@
 class QALCComment2Node : public QAZynNodeKind<QALCComment2Node>
 {
 public:
-    static constexpr Shape shape { Type, TextSource::Label, Expandable, NotRenameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
 
     bool buildChild(QTreeWidgetItem *parent, QDomElement &element) override;
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
 };

@@ -6,9 +6,8 @@
 class QALCCommentNode : public QAZynNodeKind<QALCCommentNode>
 {
 public:
-    static constexpr Shape shape { Type, TextSource::Label, Expandable, NotRenameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
 
     bool buildChild(QTreeWidgetItem *parent, QDomElement &element) override;
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
 };

@@ -1,7 +1,6 @@
 #include "document/qalcfctnode.h"
 
 #include "panes/qafctviewer.h"
-QAZynViewer *QALCFctNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QAFctViewer(data(), parent, docBrowser);
-}
+
+const QALCFctNode::Shape QALCFctNode::shape { Type, TextSource::Label, NotExpandable, NotRenameable,
+                                              &paneOf<QAFctViewer> };

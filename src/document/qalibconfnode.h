@@ -6,11 +6,10 @@
 class QALibConfNode : public QAZynNodeKind<QALibConfNode>
 {
 public:
-    static constexpr Shape shape { Type, TextSource::Label, Expandable, NotRenameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
 
     bool buildChild(QTreeWidgetItem *parent, QDomElement &element) override;
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
 
     // The one language variant whose sections are shown: LIBCONFC, else LIBCONFA, else
     // LIBCONFJAVA; null when there is none.

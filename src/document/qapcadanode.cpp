@@ -1,7 +1,6 @@
 #include "document/qapcadanode.h"
 
 #include "panes/qafreetext.h"
-QAZynViewer *QAPcAdaNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QAFreeText(data(), parent, docBrowser);
-}
+
+const QAPcAdaNode::Shape QAPcAdaNode::shape { Type, TextSource::Label, NotExpandable, NotRenameable,
+                                              &paneOf<QAFreeText> };

@@ -1,7 +1,6 @@
 #include "document/qapcotnode.h"
 
 #include "panes/qafreetext.h"
-QAZynViewer *QAPcOtNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QAFreeText(data(), parent, docBrowser);
-}
+
+const QAPcOtNode::Shape QAPcOtNode::shape { Type, TextSource::Label, NotExpandable, NotRenameable,
+                                            &paneOf<QAFreeText> };

@@ -1,10 +1,6 @@
 #include "document/qapcwexnode.h"
 
 #include "panes/qafreetext.h"
-QAZynViewer *QAPcWexNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    // Without a first element there is nothing to edit.
-    if (data().isNull())
-        return nullptr;
-    return new QAFreeText(data(), parent, docBrowser);
-}
+
+const QAPcWexNode::Shape QAPcWexNode::shape { Type, TextSource::FirstChildLabel, NotExpandable,
+                                              NotRenameable, &paneOf<QAFreeText> };

@@ -7,11 +7,9 @@
 class QAPcWexNode : public QAZynNodeKind<QAPcWexNode>
 {
 public:
-    static constexpr Shape shape { Type, TextSource::FirstChildLabel, NotExpandable,
-                                   NotRenameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
 
     // The first child element of PC_WEX; null when PC_WEX does not start with an element.
     QDomElement data() const override { return m_element.firstChild().toElement(); }
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
 };

@@ -6,9 +6,8 @@
 class QAPerlNode : public QAZynNodeKind<QAPerlNode>
 {
 public:
-    static constexpr Shape shape { Type, TextSource::Label, NotExpandable, NotRenameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
 
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
     QMenu *setupPopupMenu() override;
 };

@@ -6,12 +6,8 @@
 class QARootNode : public QAZynNodeKind<QARootNode>
 {
 public:
-    static constexpr Shape shape { RootType, TextSource::Name, Expandable, Renameable };
+    static const Shape shape;
     using QAZynNodeKind::QAZynNodeKind;
 
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
     QMenu *setupPopupMenu() override;
-    void startRename(int column) override;
-    void okRename(int column) override;
-    void cancelRename(int column) override;
 };

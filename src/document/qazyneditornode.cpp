@@ -11,16 +11,32 @@ bool QAZynEditorNode::buildChild(QTreeWidgetItem *, QDomElement &)
     return true;
 }
 
-QAZynViewer *QAZynEditorNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAZynEditorNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    return nullptr;
+    const QDomElement element = data();
+    if (!m_shape || !m_shape->pane || element.isNull())
+        return nullptr;
+    return m_shape->pane(element, parent, docBrowser);
 }
 
-void QAZynEditorNode::startRename(int) { }
+// The renameable kinds edit their Name; the others ignore a rename.
+void QAZynEditorNode::startRename(int column)
+{
+    if (isRenameable())
+        startNameEdit(column);
+}
 
-void QAZynEditorNode::okRename(int) { }
+void QAZynEditorNode::okRename(int column)
+{
+    if (isRenameable())
+        acceptNameEdit(column);
+}
 
-void QAZynEditorNode::cancelRename(int) { }
+void QAZynEditorNode::cancelRename(int column)
+{
+    if (isRenameable())
+        cancelNameEdit(column);
+}
 
 QAZynEditorTree *QAZynEditorNode::editorTree() const
 {
@@ -39,6 +55,7 @@ QString QAZynEditorNode::nameText() const
 
 void QAZynEditorNode::setUp(const Shape &shape)
 {
+    m_shape = &shape;
     QString text;
     switch (shape.text) {
     case TextSource::Label:

@@ -229,24 +229,20 @@ bool QAZynEditorTree::refuseWhileEncoding()
 
 void QAZynEditorTree::appendBinaryFile()
 {
-    QTreeWidgetItem *item = currentItem();
-    if (!item || refuseWhileEncoding())
-        return;
-    m_referenceNode = referenceFor(item, false);
-    addBinaryFile();
+    addBinaryFile(false);
 }
 
 void QAZynEditorTree::addChildBinaryFile()
 {
+    addBinaryFile(true);
+}
+
+void QAZynEditorTree::addBinaryFile(bool asChild)
+{
     QTreeWidgetItem *item = currentItem();
     if (!item || refuseWhileEncoding())
         return;
-    m_referenceNode = referenceFor(item, true);
-    addBinaryFile();
-}
-
-void QAZynEditorTree::addBinaryFile()
-{
+    m_referenceNode = referenceFor(item, asChild);
     m_chosenFile = QADialogSeam::instance().openFileName(
         this, QStringLiteral("FSB"), tr("Add a Binary File"), QDir::currentPath(),
         tr("Binary files (*)", "open binary file filter"));

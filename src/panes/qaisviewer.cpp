@@ -196,21 +196,7 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
     box->setObjectName(QStringLiteral("keyBox"));
     box->setMinimumHeight(200);
 
-    m_keyList = new QAIsKeyList(box);
-    m_keyList->setObjectName(QStringLiteral("keyList"));
-    m_keyList->setColumnCount(2);
-    m_keyList->setHeaderLabels({ tr("KEY", "head of the basic setting key names"),
-                                 tr("VALUE", "head of the basic setting key values") });
-    m_keyList->setRootIsDecorated(false);
-    m_keyList->setSortingEnabled(false);
-    m_keyList->setAllColumnsShowFocus(true);
-    m_keyList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_keyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_keyList->header()->setSectionsMovable(false);
-    m_keyList->header()->setSectionResizeMode(QHeaderView::Stretch);
-    m_keyList->setEditTriggers(QAbstractItemView::SelectedClicked);
-    m_renameDelegate = new QARenameDelegate(QARenameDelegate::Accept, m_keyList);
-    m_keyList->setItemDelegate(m_renameDelegate);
+    createKeyList(box);
     boxLayout->addWidget(m_keyList);
 
     auto *buttons = new QVBoxLayout;
@@ -247,6 +233,32 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
     connect(m_removeButton, &QPushButton::clicked, this, &QAIsViewer::removeRow);
     connect(m_moveUpButton, &QPushButton::clicked, this, &QAIsViewer::moveRowUp);
     connect(m_moveDownButton, &QPushButton::clicked, this, &QAIsViewer::moveRowDown);
+    connectRenames();
+}
+
+// The two-column list of keys and values, edited in place (an edit that loses the focus counts).
+void QAIsViewer::createKeyList(QWidget *box)
+{
+    m_keyList = new QAIsKeyList(box);
+    m_keyList->setObjectName(QStringLiteral("keyList"));
+    m_keyList->setColumnCount(2);
+    m_keyList->setHeaderLabels({ tr("KEY", "head of the basic setting key names"),
+                                 tr("VALUE", "head of the basic setting key values") });
+    m_keyList->setRootIsDecorated(false);
+    m_keyList->setSortingEnabled(false);
+    m_keyList->setAllColumnsShowFocus(true);
+    m_keyList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_keyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_keyList->header()->setSectionsMovable(false);
+    m_keyList->header()->setSectionResizeMode(QHeaderView::Stretch);
+    m_keyList->setEditTriggers(QAbstractItemView::SelectedClicked);
+    m_renameDelegate = new QARenameDelegate(QARenameDelegate::Accept, m_keyList);
+    m_keyList->setItemDelegate(m_renameDelegate);
+}
+
+// What the in-place edit of a row ends with goes to that row; without a row the buttons come back.
+void QAIsViewer::connectRenames()
+{
     connect(m_renameDelegate, &QARenameDelegate::committed, this, [this](const QModelIndex &index) {
         if (QAIsViewerItem *item = row(index.row()))
             item->okRename(index.column());
