@@ -190,7 +190,7 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
         ? m_rootElement.attribute(Zyn::Attr::GenerateIn)
         : QString();
     const QString current = QFileInfo(m_generateIn).isDir() ? m_generateIn : defaultGenerateIn();
-    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, path, current,
+    m_generateIn = QAGenerateInPolicy::decide(m_window, productCaption(), suggested, path, current,
                                               defaultGenerateIn());
     m_editor->setGenerateIn(m_generateIn);
 
