@@ -2,6 +2,7 @@
 
 #include "app/qagenerateinpolicy.h"
 #include "document/qazyneditor.h"
+#include "services/qascriptrunner.h"
 
 #include <QLineEdit>
 #include <QSettings>
@@ -149,6 +150,26 @@ private Q_SLOTS:
         w.loadFile(path, false);
         QCOMPARE(f->asked(QStringLiteral("choice")).size(), 1);
         QCOMPARE(w.generateInDirectory(), usesIt ? out : f->targetsDir());
+    }
+
+    void directoryChosenToGenerateInIsApproved()
+    {
+        const QString chosen = f->env().scratch() + QStringLiteral("/chosen");
+        QDir().mkpath(chosen);
+        QAMainWindowEditor &w = f->window();
+        w.loadFile(document(f->env().scratch() + QStringLiteral("/docs"), QString()), false);
+        f->dialogs().answer(chosen + QLatin1Char('/'));
+        w.fileGenerateAs();
+        QCOMPARE(w.generateInDirectory(), chosen);
+        QVERIFY(approved().contains(chosen));
+        // Stop the generator this test does not wait for.
+        for (QAScriptRunner *runner : w.findChildren<QAScriptRunner *>())
+            runner->kill();
+
+        // Another document naming it is generated there without a question.
+        w.loadFile(document(f->env().scratch() + QStringLiteral("/other"), chosen), false);
+        QCOMPARE(w.generateInDirectory(), chosen);
+        QCOMPARE(f->asked(QStringLiteral("choice")).size(), 0);
     }
 };
 

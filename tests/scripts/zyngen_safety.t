@@ -199,6 +199,10 @@ subtest 'stale temporary files of a killed run' => sub {
     is run_script( $GEN, $doc, "$base/gen" )->{status}, 0, 'next run succeeds';
     is_deeply [ sort @{ temps_in("$base/gen/t") } ], [ sort ".zyn.$$.654321.tmp", '.zyn.keep.tmp' ],
       'the dead run\'s file removed, a living run\'s and other files kept';
+
+    spew( "$base/.zyn.$dead.111111.tmp", 'stale export' );
+    is run_script( $PRINT, $doc, "$base/out.txt" )->{status}, 0, 'an export succeeds';
+    ok !-e "$base/.zyn.$dead.111111.tmp", '... and removes a killed export\'s file beside it';
 };
 
 subtest 'symbolic links at every level are refused' => sub {

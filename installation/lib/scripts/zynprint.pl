@@ -31,12 +31,12 @@ use FindBin qw($RealBin);
 use lib $RealBin;
 use Cwd qw(realpath);
 use Encode qw(encode);
-use File::Basename qw(basename);
+use File::Basename qw(basename dirname);
 use MIME::Base64 qw(decode_base64);
 use Zyn::Doc qw(load_document child child_elements significant_nodes
   text_of child_text function_child tree_nodes same_file quote_name
   decode_path);
-use Zyn::Output qw(catch_signals replace_file shown_path);
+use Zyn::Output qw(catch_signals replace_file shown_path remove_stale_temps);
 
 my $ME = 'zynprint.pl';
 
@@ -229,6 +229,7 @@ sub export {
       if -e $target && !-f _;
     die "the text file " . shown_path($textfile) . " is the document itself\n"
       if same_file( $target, $document );
+    remove_stale_temps( dirname($target) );
     replace_file( $target,
         encode( 'UTF-8', render( $root, decode_path( basename($document) ) ) ) );
 }
