@@ -106,7 +106,7 @@ void QAChoiceViewer::addTabs(const QDomElement &choice)
         }
         if (!tab)
             continue;
-        tabWidget->addTab(tab, Zyn::translatedLabel(onglet));
+        tabWidget->addTab(tab, escapeMnemonics(Zyn::translatedLabel(onglet)));
         tabOnglets.append(position);
     }
 }

@@ -6,6 +6,7 @@
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
 #include "panes/framedbox.h"
+#include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
 #include <QFrame>
@@ -50,16 +51,19 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     QFrame *box = addFramedBox(this, layout, boxLayout);
 
     const QDomElement function = functionElement(element);
-    protoLabel
-        = fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box);
-    boxLayout->addWidget(protoLabel);
     textEdit = new QAZynTextEdit(box, BodyLineOffset);
     textEdit->setObjectName(QStringLiteral("textEdit"));
-    textEdit->setPlainText(childText(Zyn::Tag::ValueText, function, 1));
+    textEdit->setExactText(childText(Zyn::Tag::ValueText, function, 1));
+    textEdit->setLanguage(codeLanguageOf(function));
     // A body with nowhere to go would silently drop what the user types.
     textEdit->setReadOnly(function.firstChildElement(Zyn::Tag::ValueText).isNull());
-    boxLayout->addWidget(textEdit);
+    protoLabel
+        = fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box);
     tailLabel = fixedTextLabel(childText(Zyn::Tag::Tail, function, 1), QStringLiteral("tail"), box);
+    textEdit->alignLabel(protoLabel);
+    textEdit->alignLabel(tailLabel);
+    boxLayout->addWidget(protoLabel);
+    boxLayout->addWidget(textEdit);
     boxLayout->addWidget(tailLabel);
 
     layout->addSpacing(10);
