@@ -218,6 +218,11 @@ bool QAZynEditorTree::isAddingBinaryFile() const
     return m_encoder->isRunning();
 }
 
+void QAZynEditorTree::cancelBinaryAdd()
+{
+    m_encoder->cancel();
+}
+
 bool QAZynEditorTree::refuseWhileEncoding()
 {
     if (!isAddingBinaryFile())
