@@ -5,24 +5,20 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <functional>
+
 namespace {
 
+// The commands in the order of EditCommand.
 template<typename Edit> void apply(Edit *edit, EditCommand command)
 {
-    switch (command) {
-    case EditCommand::Cut:
-        edit->cut();
-        break;
-    case EditCommand::Copy:
-        edit->copy();
-        break;
-    case EditCommand::Paste:
-        edit->paste();
-        break;
-    case EditCommand::SelectAll:
-        edit->selectAll();
-        break;
-    }
+    const std::function<void()> commands[] = {
+        [edit] { edit->cut(); },
+        [edit] { edit->copy(); },
+        [edit] { edit->paste(); },
+        [edit] { edit->selectAll(); },
+    };
+    commands[int(command)]();
 }
 
 } // namespace
