@@ -162,6 +162,7 @@ private:
     QDomElement m_rootElement;
     QPointer<QAScriptRunner> m_runningProcess;
     QString m_errorText;
+    QString m_loadError;
     std::vector<std::unique_ptr<QZynId>> m_targets;
     const QZynId *m_currentTarget = nullptr;
 

@@ -284,11 +284,15 @@ QDomElement QAMainWindowEditor::readAcceptedRoot(const QString &path, QDomDocume
                                                  QAAttributeOrder *attributeOrder)
 {
     QADialogSeam &dialogs = QADialogSeam::instance();
+    m_loadError.clear();
     for (;;) {
         const QDomElement root
-            = QAXmlEditor::readRootElement(path, document, nullptr, attributeOrder);
-        if (root.isNull())
+            = QAXmlEditor::readRootElement(path, document, &m_loadError, attributeOrder);
+        if (root.isNull()) {
+            if (m_loadError.startsWith(path + QLatin1Char(':')))
+                m_loadError = m_loadError.mid(path.size() + 1).trimmed();
             return QDomElement();
+        }
         const QString version = root.attribute(Zyn::Attr::Version);
         switch (m_versionChecker->checkVersion(version)) {
         case QAZYNVersion::VersionOutdated: {
@@ -332,7 +336,9 @@ void QAMainWindowEditor::rejectLoad()
         setFileActionsEnabled(false);
         m_editor->setModified(false);
     }
-    statusBar()->showMessage(tr("ERROR: cannot load the file."), ResultDuration);
+    // Why the file could not be read, where the reader said ("line:column: message").
+    const QString why = m_loadError.isEmpty() ? QString() : QLatin1Char(' ') + m_loadError;
+    statusBar()->showMessage(tr("ERROR: cannot load the file.") + why, ResultDuration);
 }
 
 // A load that failed after the editor gave up its document: nothing is left open.
