@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/productflavour.h"
 #include "app/qamainwindoweditor.h"
+#include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 

@@ -1,8 +1,8 @@
-#include "app/productflavour.h"
-#include "app/qazynwaitdlg.h"
 #include "dialogs/qazynaboutdialog.h"
 #include "dialogs/qazynerrordialog.h"
 #include "dialogs/qazynsplashwindow.h"
+#include "services/productflavour.h"
+#include "services/qazynwaitdlg.h"
 #include "support/testenvironment.h"
 
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "lifecyclefixture.h"
 
-#include "app/qascriptrunner.h"
-#include "app/qazynwaitdlg.h"
 #include "dialogs/qazynprefdialog.h"
 #include "document/qarenamedelegate.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditortree.h"
 #include "sdk/qafileutil.h"
+#include "services/qascriptrunner.h"
+#include "services/qazynwaitdlg.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "app/productflavour.h"
 #include "app/qamainwindoweditor.h"
 #include "dialogs/qazynaboutdialog.h"
 #include "dialogs/qazyndocbrowser.h"
 #include "dialogs/qazynsplashwindow.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditortree.h"
+#include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 

@@ -1,7 +1,7 @@
-#include "app/qascriptrunner.h"
 #include "document/qazynwriter.h"
 #include "sdk/qainstall.h"
 #include "sdk/qaxmleditor.h"
+#include "services/qascriptrunner.h"
 #include "support/testenvironment.h"
 
 #include <QCryptographicHash>

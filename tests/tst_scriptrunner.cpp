@@ -1,4 +1,4 @@
-#include "app/qascriptrunner.h"
+#include "services/qascriptrunner.h"
 #include "support/testenvironment.h"
 
 #include <QFile>

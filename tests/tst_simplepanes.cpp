@@ -173,8 +173,10 @@ private Q_SLOTS:
         QFETCH(QString, editName);
         QFETCH(QString, tag);
         // Non-breaking spaces in the text must survive the rewrite.
-        const QDomElement element = load("<E Name=\"n\"><COMMENT>c\xc2\xa0" "d</COMMENT>"
-                                         "<VALUE>v\xc2\xa0" "w</VALUE></E>");
+        const QDomElement element = load("<E Name=\"n\"><COMMENT>c\xc2\xa0"
+                                         "d</COMMENT>"
+                                         "<VALUE>v\xc2\xa0"
+                                         "w</VALUE></E>");
         const auto pane = makePane(kind, element);
         pane->show();
         auto *edit = pane->findChild<QPlainTextEdit *>(editName);

@@ -1,5 +1,5 @@
-#include "app/productflavour.h"
 #include "app/qamainwindoweditor.h"
+#include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 

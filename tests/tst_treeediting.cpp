@@ -1,9 +1,9 @@
-#include "app/productflavour.h"
-#include "app/qazynwaitdlg.h"
 #include "document/qazyneditornode.h"
 #include "document/qazyneditortree.h"
 #include "document/zyntreebuilder.h"
 #include "sdk/qaxmleditor.h"
+#include "services/productflavour.h"
+#include "services/qazynwaitdlg.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 

@@ -1,7 +1,7 @@
-#include "app/productflavour.h"
 #include "dialogs/qazynversion.h"
 #include "sdk/qainstall.h"
 #include "sdk/qaxmleditor.h"
+#include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 

@@ -3,10 +3,6 @@
 // in qamainwindoweditor_document.cpp.
 #include "app/qamainwindoweditor.h"
 
-#include "app/productflavour.h"
-#include "app/qadialogseam.h"
-#include "app/qascriptrunner.h"
-#include "app/qazynwaitdlg.h"
 #include "dialogs/qapreferences.h"
 #include "dialogs/qazynaboutdialog.h"
 #include "dialogs/qazyndocbrowser.h"
@@ -18,6 +14,10 @@
 #include "sdk/getpix.h"
 #include "sdk/qainstall.h"
 #include "sdk/qares.h"
+#include "services/productflavour.h"
+#include "services/qadialogseam.h"
+#include "services/qascriptrunner.h"
+#include "services/qazynwaitdlg.h"
 
 #include <QAction>
 #include <QCloseEvent>

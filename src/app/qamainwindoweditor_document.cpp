@@ -1,9 +1,6 @@
 // The document lifecycle of the main window: new, open, save, generate, export.
 #include "app/qamainwindoweditor.h"
 
-#include "app/productflavour.h"
-#include "app/qadialogseam.h"
-#include "app/qascriptrunner.h"
 #include "dialogs/qanewzyndlg.h"
 #include "dialogs/qazynerrordialog.h"
 #include "dialogs/qazynversion.h"
@@ -15,6 +12,9 @@
 #include "sdk/qafileutil.h"
 #include "sdk/qainstall.h"
 #include "sdk/warning.h"
+#include "services/productflavour.h"
+#include "services/qadialogseam.h"
+#include "services/qascriptrunner.h"
 
 #include <QDir>
 #include <QFile>

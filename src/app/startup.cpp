@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
-#include "app/productflavour.h"
 #include "app/qamainwindoweditor.h"
 #include "sdk/qalogmessagebox.h"
 #include "sdk/qauserlibrary.h"
+#include "services/productflavour.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "dialogs/qanewzyndlg.h"
 
-#include "app/productflavour.h"
 #include "sdk/getpix.h"
+#include "services/productflavour.h"
 
 #include <QButtonGroup>
 #include <QFrame>

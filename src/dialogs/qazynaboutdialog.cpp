@@ -1,8 +1,8 @@
 #include "dialogs/qazynaboutdialog.h"
 
-#include "app/productflavour.h"
 #include "sdk/getpix.h"
 #include "sdk/qainstall.h"
+#include "services/productflavour.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "dialogs/qazynerrordialog.h"
 
-#include "app/productflavour.h"
 #include "sdk/getpix.h"
+#include "services/productflavour.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

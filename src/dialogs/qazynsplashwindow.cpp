@@ -1,7 +1,7 @@
 #include "dialogs/qazynsplashwindow.h"
 
-#include "app/productflavour.h"
 #include "sdk/qainstall.h"
+#include "services/productflavour.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "dialogs/qazyntextedit.h"
 
-#include "app/qadialogseam.h"
 #include "dialogs/qazynfinddialog.h"
 #include "sdk/getpix.h"
+#include "services/qadialogseam.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,11 +1,11 @@
 #include "dialogs/qazynversion.h"
 
-#include "app/productflavour.h"
-#include "app/qadialogseam.h"
-#include "app/qascriptrunner.h"
 #include "dialogs/qazynerrordialog.h"
 #include "document/zynformat.h"
 #include "sdk/qainstall.h"
+#include "services/productflavour.h"
+#include "services/qadialogseam.h"
+#include "services/qascriptrunner.h"
 
 #include <QEventLoop>
 #include <QLocale>

@@ -1,15 +1,15 @@
 #include "document/qazyneditortree.h"
 
-#include "app/productflavour.h"
-#include "app/qadialogseam.h"
-#include "app/qascriptrunner.h"
-#include "app/qazynwaitdlg.h"
 #include "document/domtext.h"
 #include "document/qabinfilenode.h"
 #include "document/qacmdfilenode.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
 #include "sdk/qainstall.h"
+#include "services/productflavour.h"
+#include "services/qadialogseam.h"
+#include "services/qascriptrunner.h"
+#include "services/qazynwaitdlg.h"
 
 #include <QCoreApplication>
 #include <QDir>

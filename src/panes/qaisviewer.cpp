@@ -1,12 +1,12 @@
 #include "panes/qaisviewer.h"
 
-#include "app/qadialogseam.h"
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
 #include "panes/qaisvieweritem.h"
 #include "panes/qatextedit.h"
+#include "services/qadialogseam.h"
 
 #include <QApplication>
 #include <QBasicTimer>

@@ -1,6 +1,6 @@
 #include "sdk/qalogmessagebox.h"
 
-#include "app/qadialogseam.h"
+#include "services/qadialogseam.h"
 
 QALogMessageBox::QALogMessageBox(const QString &title, QWidget *parent)
     : m_title(title)

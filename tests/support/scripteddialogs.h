@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/qadialogseam.h"
+#include "services/qadialogseam.h"
 
 #include <QList>
 #include <QVariant>

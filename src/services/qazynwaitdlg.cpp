@@ -1,4 +1,4 @@
-#include "app/qazynwaitdlg.h"
+#include "services/qazynwaitdlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/productflavour.h"
+#include "services/productflavour.h"
 
 #include "sdk/qares.h"
 

@@ -1,4 +1,4 @@
-#include "app/qadialogseam.h"
+#include "services/qadialogseam.h"
 
 #include <QDialog>
 #include <QFileDialog>
