@@ -53,6 +53,51 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
     </message>
 </context>
 <context>
+    <name>QABinaryEncoder</name>
+    <message>
+        <source>Cannot create a temporary directory for the encoded file:
+%1</source>
+        <translation>Für die kodierte Datei kann kein temporäres Verzeichnis angelegt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>ERROR: adding binary file aborted.</source>
+        <translation>FEHLER: Hinzufügen der Binärdatei abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Adding binary file...</source>
+        <translation>Binärdatei wird hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Please, wait while adding the binary file...</source>
+        <translation>Bitte warten, die Binärdatei wird hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Unable to run command</source>
+        <translation>Befehl kann nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>ERROR during adding binary file.</source>
+        <translation>FEHLER beim Hinzufügen der Binärdatei.</translation>
+    </message>
+    <message>
+        <source>The encoding script failed with exit status %1.</source>
+        <translation>Das Kodierskript ist mit dem Status %1 gescheitert.</translation>
+    </message>
+    <message>
+        <source>Critical Error</source>
+        <translation>Kritischer Fehler</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Parsing error for file %1</source>
+        <translation>Syntaxfehler in der Datei %1</translation>
+    </message>
+</context>
+<context>
     <name>QABuildNode</name>
     <message>
         <source>&amp;Delete</source>
@@ -409,6 +454,120 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
         <source>Save changes to %1?</source>
         <translation type="vanished">Änderungen an %1 speichern?</translation>
     </message>
+</context>
+<context>
+    <name>QANewZynDlg</name>
+    <message>
+        <source>Moravel Language Selection</source>
+        <translation>Moravel-Sprachauswahl</translation>
+    </message>
+    <message>
+        <source>Select the language of your new Moravel:</source>
+        <translation>Wählen Sie die Sprache Ihres neuen Moravel:</translation>
+    </message>
+    <message>
+        <source>C/C++</source>
+        <translation>C/C++</translation>
+    </message>
+    <message>
+        <source>Ada/Ada83</source>
+        <translation>Ada/Ada83</translation>
+    </message>
+    <message>
+        <source>J2SE</source>
+        <translation>J2SE</translation>
+    </message>
+    <message>
+        <source>J2ME</source>
+        <translation>J2ME</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>open window</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>open window</comment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>QARootNode</name>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>popup menu</comment>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>QAUserLibrary</name>
+    <message>
+        <source>The installation has no target directory %1.</source>
+        <translation>Die Installation hat kein Zielverzeichnis %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create %1.</source>
+        <translation>%1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2.</source>
+        <translation>%1 kann nicht nach %2 kopiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QAZYNVersion</name>
+    <message>
+        <source>The script did not end within %1 s and was stopped.</source>
+        <translation>Das Skript war nach %1 s nicht fertig und wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Unable to run command</source>
+        <translation>Befehl kann nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>Editor XDP version not supported by script</source>
+        <translation>Die XDP-Version des Editors wird vom Skript nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Get Version List failed :
+ </source>
+        <translation>Abfrage der Versionsliste fehlgeschlagen:
+ </translation>
+    </message>
+    <message>
+        <source>Update failed : </source>
+        <translation>Aktualisierung fehlgeschlagen: </translation>
+    </message>
+</context>
+<context>
+    <name>QAZynAboutDialog</name>
+    <message>
+        <source>About </source>
+        <translation>Über </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>QAZynDocBrowser</name>
+    <message>
+        <source>Find next occurence</source>
+        <translation>Nächstes Vorkommen suchen</translation>
+    </message>
+    <message>
+        <source>Search hit bottom, continuing at top</source>
+        <translation>Ende erreicht, Suche wird am Anfang fortgesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>QAZynDocumentSession</name>
     <message>
         <source>Moravel files ( *.xdp)</source>
         <translation>Moravel-Dateien ( *.xdp)</translation>
@@ -524,6 +683,51 @@ Sie haben kein Recht, diese .xdp-Datei zu lesen.</translation>
         <translation> kann nicht überschrieben werden.
  Bitte wählen Sie eine andere Datei.</translation>
     </message>
+</context>
+<context>
+    <name>QAZynEditor</name>
+    <message>
+        <source>Generate in: </source>
+        <translation>Generieren in: </translation>
+    </message>
+</context>
+<context>
+    <name>QAZynEditorTree</name>
+    <message>
+        <source>A binary file is already being added; wait until it is done.</source>
+        <translation>Es wird schon eine Binärdatei hinzugefügt; warten Sie, bis das erledigt ist.</translation>
+    </message>
+    <message>
+        <source>Add a Binary File</source>
+        <translation>Binärdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Binary files (*)</source>
+        <comment>open binary file filter</comment>
+        <translation>Binärdateien (*)</translation>
+    </message>
+    <message>
+        <source>Binary file added.</source>
+        <translation>Binärdatei hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>ERROR: binary file not added: its place in the tree was removed.</source>
+        <translation>FEHLER: Binärdatei nicht hinzugefügt: Ihr Platz im Baum wurde entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>QAZynErrorDialog</name>
+    <message>
+        <source>Error </source>
+        <translation>Fehler </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>QAZynScriptRun</name>
     <message>
         <source>ERROR: cannot generate all the Moravel files.</source>
         <translation>FEHLER: Die Moravel-Dateien können nicht alle generiert werden.</translation>
@@ -561,201 +765,6 @@ Sie haben kein Recht, diese .xdp-Datei zu lesen.</translation>
 Cancel stops the script.</source>
         <translation>Ein Skript läuft noch; der Editor schließt sich, sobald es beendet ist.
 Abbrechen beendet das Skript.</translation>
-    </message>
-</context>
-<context>
-    <name>QANewZynDlg</name>
-    <message>
-        <source>Moravel Language Selection</source>
-        <translation>Moravel-Sprachauswahl</translation>
-    </message>
-    <message>
-        <source>Select the language of your new Moravel:</source>
-        <translation>Wählen Sie die Sprache Ihres neuen Moravel:</translation>
-    </message>
-    <message>
-        <source>C/C++</source>
-        <translation>C/C++</translation>
-    </message>
-    <message>
-        <source>Ada/Ada83</source>
-        <translation>Ada/Ada83</translation>
-    </message>
-    <message>
-        <source>J2SE</source>
-        <translation>J2SE</translation>
-    </message>
-    <message>
-        <source>J2ME</source>
-        <translation>J2ME</translation>
-    </message>
-    <message>
-        <source>text</source>
-        <translation>text</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <comment>open window</comment>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <comment>open window</comment>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>QARootNode</name>
-    <message>
-        <source>&amp;Rename</source>
-        <comment>popup menu</comment>
-        <translation>&amp;Umbenennen</translation>
-    </message>
-</context>
-<context>
-    <name>QAUserLibrary</name>
-    <message>
-        <source>The installation has no target directory %1.</source>
-        <translation>Die Installation hat kein Zielverzeichnis %1.</translation>
-    </message>
-    <message>
-        <source>Cannot create %1.</source>
-        <translation>%1 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>Cannot copy %1 to %2.</source>
-        <translation>%1 kann nicht nach %2 kopiert werden.</translation>
-    </message>
-</context>
-<context>
-    <name>QAZYNVersion</name>
-    <message>
-        <source>The script did not end within %1 s and was stopped.</source>
-        <translation>Das Skript war nach %1 s nicht fertig und wurde beendet.</translation>
-    </message>
-    <message>
-        <source>Unable to run command</source>
-        <translation>Befehl kann nicht ausgeführt werden</translation>
-    </message>
-    <message>
-        <source>Editor XDP version not supported by script</source>
-        <translation>Die XDP-Version des Editors wird vom Skript nicht unterstützt</translation>
-    </message>
-    <message>
-        <source>Get Version List failed :
- </source>
-        <translation>Abfrage der Versionsliste fehlgeschlagen:
- </translation>
-    </message>
-    <message>
-        <source>Update failed : </source>
-        <translation>Aktualisierung fehlgeschlagen: </translation>
-    </message>
-</context>
-<context>
-    <name>QAZynAboutDialog</name>
-    <message>
-        <source>About </source>
-        <translation>Über </translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-</context>
-<context>
-    <name>QAZynDocBrowser</name>
-    <message>
-        <source>Find next occurence</source>
-        <translation>Nächstes Vorkommen suchen</translation>
-    </message>
-    <message>
-        <source>Search hit bottom, continuing at top</source>
-        <translation>Ende erreicht, Suche wird am Anfang fortgesetzt</translation>
-    </message>
-</context>
-<context>
-    <name>QAZynEditor</name>
-    <message>
-        <source>Generate in: </source>
-        <translation>Generieren in: </translation>
-    </message>
-</context>
-<context>
-    <name>QAZynEditorTree</name>
-    <message>
-        <source>A binary file is already being added; wait until it is done.</source>
-        <translation>Es wird schon eine Binärdatei hinzugefügt; warten Sie, bis das erledigt ist.</translation>
-    </message>
-    <message>
-        <source>Add a Binary File</source>
-        <translation>Binärdatei hinzufügen</translation>
-    </message>
-    <message>
-        <source>Binary files (*)</source>
-        <comment>open binary file filter</comment>
-        <translation>Binärdateien (*)</translation>
-    </message>
-    <message>
-        <source>Cannot create a temporary directory for the encoded file:
-%1</source>
-        <translation>Für die kodierte Datei kann kein temporäres Verzeichnis angelegt werden:
-%1</translation>
-    </message>
-    <message>
-        <source>ERROR: adding binary file aborted.</source>
-        <translation>FEHLER: Hinzufügen der Binärdatei abgebrochen.</translation>
-    </message>
-    <message>
-        <source>Adding binary file...</source>
-        <translation>Binärdatei wird hinzugefügt...</translation>
-    </message>
-    <message>
-        <source>Please, wait while adding the binary file...</source>
-        <translation>Bitte warten, die Binärdatei wird hinzugefügt...</translation>
-    </message>
-    <message>
-        <source>Unable to run command</source>
-        <translation>Befehl kann nicht ausgeführt werden</translation>
-    </message>
-    <message>
-        <source>ERROR during adding binary file.</source>
-        <translation>FEHLER beim Hinzufügen der Binärdatei.</translation>
-    </message>
-    <message>
-        <source>The encoding script failed with exit status %1.</source>
-        <translation>Das Kodierskript ist mit dem Status %1 gescheitert.</translation>
-    </message>
-    <message>
-        <source>Binary file added.</source>
-        <translation>Binärdatei hinzugefügt.</translation>
-    </message>
-    <message>
-        <source>ERROR: binary file not added: its place in the tree was removed.</source>
-        <translation>FEHLER: Binärdatei nicht hinzugefügt: Ihr Platz im Baum wurde entfernt.</translation>
-    </message>
-    <message>
-        <source>Critical Error</source>
-        <translation>Kritischer Fehler</translation>
-    </message>
-    <message>
-        <source>Cannot open file %1</source>
-        <translation>Datei %1 kann nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Parsing error for file %1</source>
-        <translation>Syntaxfehler in der Datei %1</translation>
-    </message>
-</context>
-<context>
-    <name>QAZynErrorDialog</name>
-    <message>
-        <source>Error </source>
-        <translation>Fehler </translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
-// The shell of the main window: actions, menus, toolbars, find bar, status bar, settings read at
-// start, edit forwarding, help and web links, and the close question. The document lifecycle is
-// in qamainwindoweditor_document.cpp.
+// The shell of the main window: actions, menus, toolbars, find bar, status bar, settings, edit
+// forwarding, help and web links. The document lifecycle is the document session's.
 #include "app/qamainwindoweditor.h"
 
+#include "app/editforwarding.h"
+#include "app/qazyndocumentsession.h"
+#include "app/qazynscriptrun.h"
 #include "dialogs/qapreferences.h"
 #include "dialogs/qazynaboutdialog.h"
 #include "dialogs/qazyndocbrowser.h"
@@ -16,25 +18,20 @@
 #include "sdk/qares.h"
 #include "services/productflavour.h"
 #include "services/qadialogseam.h"
-#include "services/qascriptrunner.h"
-#include "services/qazynwaitdlg.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -46,8 +43,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     , m_programPath(arguments.value(0))
     , m_commandLineFile(arguments.value(1))
 {
-    m_installTargetDir = QAInstall::targetDir(m_programPath);
-    initDocumentState();
+    createDocumentSession();
     resize(640, 480);
     QAZynSplashWindow splash(m_programPath);
     splash.show();
@@ -59,6 +55,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     createCentralArea();
     createFindBar();
     createVersionChecker();
+    m_session->attach(m_editor, m_versionChecker);
     m_settings = std::make_unique<QSettings>();
     openStartupDocument();
     restoreGeometry();
@@ -68,6 +65,19 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
 }
 
 QAMainWindowEditor::~QAMainWindowEditor() = default;
+
+// Construction: file filters, generate-in directory, known targets and template directory.
+void QAMainWindowEditor::createDocumentSession()
+{
+    m_session = new QAZynDocumentSession(m_programPath, this);
+    connect(m_session, &QAZynDocumentSession::statusMsg, statusBar(), &QStatusBar::showMessage);
+    connect(m_session, &QAZynDocumentSession::captionChanged, this,
+            &QAMainWindowEditor::setWindowTitle);
+    connect(m_session, &QAZynDocumentSession::documentOpen, this,
+            &QAMainWindowEditor::setFileActionsEnabled);
+    connect(m_session, &QAZynDocumentSession::saved, this, &QAMainWindowEditor::writeSettings);
+    connect(m_session, &QAZynDocumentSession::saveRequested, this, &QAMainWindowEditor::fileSave);
+}
 
 QAction *QAMainWindowEditor::createAction(const char *objectName, const QString &text,
                                           const QString &menuText, const QKeySequence &key,
@@ -86,9 +96,16 @@ QAction *QAMainWindowEditor::createAction(const char *objectName, const QString 
 
 void QAMainWindowEditor::createActions()
 {
-    const QString title = QString::fromLatin1(productTitle());
-    using Self = QAMainWindowEditor;
+    createFileActions();
+    createEditActions();
+    createHelpActions();
+    // Nothing to save or export until a document is open.
+    setFileActionsEnabled(false);
+}
 
+void QAMainWindowEditor::createFileActions()
+{
+    using Self = QAMainWindowEditor;
     m_fileNewAction = createAction("fileNewAction", tr("Create a new file"), tr("&New"),
                                    QKeySequence(Qt::CTRL | Qt::Key_N), "new_xpm");
     connect(m_fileNewAction, &QAction::triggered, this, &Self::fileNew);
@@ -111,9 +128,14 @@ void QAMainWindowEditor::createActions()
                                         tr("&Export to text file..."), QKeySequence());
     connect(m_fileExportAsAction, &QAction::triggered, this, &Self::fileExportAs);
     m_fileExitAction
-        = createAction("fileExitAction", tr("Exit ") + title, tr("E&xit"), QKeySequence());
+        = createAction("fileExitAction", tr("Exit ") + QString::fromLatin1(productTitle()),
+                       tr("E&xit"), QKeySequence());
     connect(m_fileExitAction, &QAction::triggered, this, &Self::fileExit);
+}
 
+void QAMainWindowEditor::createEditActions()
+{
+    using Self = QAMainWindowEditor;
     m_editUndoAction = createAction("editUndoAction", tr("Undo previous command"), tr("&Undo"),
                                     QKeySequence(Qt::CTRL | Qt::Key_Z), "undo_xpm");
     connect(m_editUndoAction, &QAction::triggered, this, &Self::editUndo);
@@ -147,7 +169,11 @@ void QAMainWindowEditor::createActions()
         = createAction("editSelectAllAction", tr("Select the entire contents of the current file"),
                        tr("Se&lect All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(m_editSelectAllAction, &QAction::triggered, this, &Self::editSelectAll);
+}
 
+void QAMainWindowEditor::createHelpActions()
+{
+    using Self = QAMainWindowEditor;
     m_helpContentsAction
         = createAction("helpContentsAction", tr("Open online documentation"), tr("&Moravel Guide"),
                        QKeySequence(Qt::Key_F1), "contents_xpm");
@@ -167,11 +193,9 @@ void QAMainWindowEditor::createActions()
     connect(m_homeWebAction, &QAction::triggered, this, &Self::homeweb);
     m_helpAboutAction = createAction(
         "helpAboutAction", tr("Show product information, version number and copyright"),
-        tr("&About ") + title + QStringLiteral("..."), QKeySequence(), "about_xpm");
+        tr("&About ") + QString::fromLatin1(productTitle()) + QStringLiteral("..."), QKeySequence(),
+        "about_xpm");
     connect(m_helpAboutAction, &QAction::triggered, this, &Self::helpAbout);
-
-    // Nothing to save or export until a document is open.
-    setFileActionsEnabled(false);
 }
 
 void QAMainWindowEditor::setFileActionsEnabled(bool enabled)
@@ -179,6 +203,21 @@ void QAMainWindowEditor::setFileActionsEnabled(bool enabled)
     for (QAction *action :
          { m_fileSaveAction, m_fileSaveAsAction, m_fileGenerateAsAction, m_fileExportAsAction })
         action->setEnabled(enabled);
+}
+
+// The window's sizes and the recent file are kept by a save only.
+void QAMainWindowEditor::writeSettings(const QString &recentFile)
+{
+    if (!m_settings)
+        return;
+    const QList<int> sizes = m_editor->verticalSplitter()->sizes();
+    m_settings->setValue(QLatin1String(WidthKey), width());
+    m_settings->setValue(QLatin1String(HeightKey), height());
+    m_settings->setValue(QLatin1String(DocSplitterKey), sizes.value(0));
+    m_settings->setValue(QLatin1String(PaneSplitterKey), sizes.value(1));
+    m_settings->setValue(QLatin1String(HelpBrowserKey), m_editor->help().getCommand());
+    m_settings->setValue(QLatin1String(RecentFileKey), recentFile);
+    m_settings->sync();
 }
 
 void QAMainWindowEditor::createToolBars()
@@ -254,7 +293,7 @@ void QAMainWindowEditor::createCentralArea()
     layout->setContentsMargins(1, 1, 1, 1);
     m_centralBox = box;
     setCentralWidget(m_centralBox);
-    m_editor = new QAZynEditor(m_installTargetDir, m_centralBox);
+    m_editor = new QAZynEditor(m_session->installTargetDirectory(), m_centralBox);
     layout->addWidget(m_editor);
 }
 
@@ -339,78 +378,6 @@ void QAMainWindowEditor::createStatusBar()
             &QStatusBar::showMessage);
 }
 
-void QAMainWindowEditor::fileExit()
-{
-    close();
-}
-
-void QAMainWindowEditor::forwardEdit(EditCommand command)
-{
-    auto apply = [command](auto *edit) {
-        switch (command) {
-        case EditCommand::Undo:
-            edit->undo();
-            break;
-        case EditCommand::Redo:
-            edit->redo();
-            break;
-        case EditCommand::Cut:
-            edit->cut();
-            break;
-        case EditCommand::Copy:
-            edit->copy();
-            break;
-        case EditCommand::Paste:
-            edit->paste();
-            break;
-        case EditCommand::SelectAll:
-            edit->selectAll();
-            break;
-        }
-    };
-
-    QWidget *focus = focusWidget();
-    // An editable combo box (the find box) keeps the focus itself, not its line edit.
-    if (auto *combo = qobject_cast<QComboBox *>(focus); combo && combo->lineEdit())
-        focus = combo->lineEdit();
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(focus))
-        apply(plain);
-    else if (auto *rich = qobject_cast<QTextEdit *>(focus))
-        apply(rich);
-    else if (auto *line = qobject_cast<QLineEdit *>(focus))
-        apply(line);
-}
-
-void QAMainWindowEditor::editUndo()
-{
-    forwardEdit(EditCommand::Undo);
-}
-
-void QAMainWindowEditor::editRedo()
-{
-    forwardEdit(EditCommand::Redo);
-}
-
-void QAMainWindowEditor::editCut()
-{
-    forwardEdit(EditCommand::Cut);
-}
-
-void QAMainWindowEditor::editCopy()
-{
-    forwardEdit(EditCommand::Copy);
-}
-
-void QAMainWindowEditor::editPaste()
-{
-    forwardEdit(EditCommand::Paste);
-}
-
-void QAMainWindowEditor::editSelectAll()
-{
-    forwardEdit(EditCommand::SelectAll);
-}
-
 void QAMainWindowEditor::editDelete()
 {
     // The menu entry and the toolbar button always mean the tree's node. The Delete key only
@@ -484,26 +451,6 @@ void QAMainWindowEditor::openWebPage(const QString &url)
     m_editor->help().switchToOrmetWeb(QUrl(url));
 }
 
-void QAMainWindowEditor::kvnweb()
-{
-    openWebPage(m_productUrl);
-}
-
-void QAMainWindowEditor::zynweb()
-{
-    openWebPage(m_packageUrl);
-}
-
-void QAMainWindowEditor::supportweb()
-{
-    openWebPage(m_supportUrl);
-}
-
-void QAMainWindowEditor::homeweb()
-{
-    openWebPage(m_homeUrl);
-}
-
 void QAMainWindowEditor::helpAbout()
 {
     QAZynAboutDialog dialog(m_programPath, this);
@@ -512,57 +459,11 @@ void QAMainWindowEditor::helpAbout()
 
 void QAMainWindowEditor::closeEvent(QCloseEvent *event)
 {
-    if (m_editor->isModified()) {
-        const QMessageBox::StandardButton answer = saveChangesQuestion();
-        if (answer == QMessageBox::Yes) {
-            fileSave();
-            // The save dialog was cancelled or the write failed: closing now would lose the
-            // document, so the window stays.
-            if (m_editor->isModified()) {
-                event->ignore();
-                return;
-            }
-        } else if (answer != QMessageBox::No) {
-            event->ignore();
-            return;
-        }
+    if (!m_session->mayClose()) {
+        event->ignore();
+        return;
     }
-    waitForScripts();
+    QAZynScriptRun::waitForRuns(this);
     m_settings->sync();
     event->accept();
-}
-
-// A script still running when the window goes would be killed with it, leaving the generated
-// files or the export half written without a word. The close waits for it to end (its result is
-// reported as usual); Cancel stops it.
-void QAMainWindowEditor::waitForScripts()
-{
-    const auto running = [this] {
-        const QList<QAScriptRunner *> runners
-            = findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly);
-        return std::any_of(runners.cbegin(), runners.cend(),
-                           [](const QAScriptRunner *runner) { return runner->isRunning(); });
-    };
-    if (!running())
-        return;
-
-    QAZynWaitDlg wait(tr("A script is still running; the editor closes when it has ended.\n"
-                         "Cancel stops the script."),
-                      QString::fromLatin1(productTitle()), true, this,
-                      QStringLiteral("closeWaitDialog"));
-    wait.setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(&wait, &QAZynWaitDlg::canceled, &loop, &QEventLoop::quit);
-    for (QAScriptRunner *runner : findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly)) {
-        connect(runner, &QAScriptRunner::finished, &loop, [&loop, running] {
-            if (!running())
-                loop.quit();
-        });
-    }
-    wait.show();
-    loop.exec();
-    wait.hide();
-
-    for (QAScriptRunner *runner : findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly))
-        runner->kill();
 }

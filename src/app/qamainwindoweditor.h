@@ -1,92 +1,89 @@
 #pragma once
 
+#include "app/editforwarding.h"
+#include "app/qazyndocumentsession.h"
+#include "app/qazyntargets.h"
 #include "dialogs/qasearchrequest.h"
 #include "sdk/qahelp.h"
-#include "sdk/qaxmleditor.h"
 
-#include <QDomElement>
 #include <QMainWindow>
-#include <QMessageBox>
-#include <QPointer>
 #include <QStringList>
 
 #include <memory>
-#include <vector>
 
 class QAction;
 class QAZYNVersion;
-class QAScriptRunner;
+class QAZynDocumentSession;
 class QAZynEditor;
 class QAzynPrefDialog;
 class QComboBox;
+class QDomElement;
 class QKeySequence;
 class QMenu;
-class QProcess;
 class QSettings;
 class QToolBar;
 
-// The program's only main window: actions, menus, toolbars, settings, and the document
-// lifecycle (new, open, save, generate, export).
+// The program's only main window: actions, menus, toolbars, the find bar, settings, help and web
+// links. The document lifecycle behind the File menu is the document session's.
 class QAMainWindowEditor : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // One existing target: the directory it was generated into and its label.
-    struct QZynId
-    {
-        QString directoryName;
-        QString targetName;
-    };
+    using QZynId = QAZynTargets::QZynId;
 
     QAMainWindowEditor(const QStringList &arguments, QWidget *parent = nullptr);
     ~QAMainWindowEditor() override;
 
     QAZynEditor *editorArea() const { return m_editor; }
-    QString currentFilePath() const { return m_currentFilePath; }
-    QString generateInDirectory() const { return m_generateIn; }
-    QString templateDirectory() const { return m_templateDir; }
-    const std::vector<std::unique_ptr<QZynId>> &targets() const { return m_targets; }
-    const QZynId *currentTarget() const { return m_currentTarget; }
+    QAZynDocumentSession *documentSession() const { return m_session; }
     QComboBox *findBox() const { return m_findBox; }
 
-    // Document lifecycle, also used by start-up and tests.
-    void loadFile(const QString &path, bool asNew);
-    bool saveFile(const QString &path);
-    void scanTargets(const QString &directory);
-    const QZynId *findTarget(const QString &directoryName, const QString &targetName) const;
-    bool isTargetNameFree(const QDomElement &root) const;
-    static QString targetLabel(const QDomElement &root);
-    QString currentFileName() const;
+    // The document lifecycle is the session's; these are the names start-up and tests use.
+    QString currentFilePath() const { return m_session->currentFilePath(); }
+    QString generateInDirectory() const { return m_session->generateInDirectory(); }
+    QString templateDirectory() const { return m_session->templateDirectory(); }
+    const QAZynTargets::Entries &targets() const { return m_session->targets().entries(); }
+    const QZynId *currentTarget() const { return m_session->targets().current(); }
+    void loadFile(const QString &path, bool asNew) { m_session->loadFile(path, asNew); }
+    bool saveFile(const QString &path) { return m_session->saveFile(path); }
+    void scanTargets(const QString &directory) { m_session->targets().scan(directory); }
+    const QZynId *findTarget(const QString &directoryName, const QString &targetName) const
+    {
+        return m_session->targets().find(directoryName, targetName);
+    }
+    bool isTargetNameFree(const QDomElement &root) const
+    {
+        return m_session->isTargetNameFree(root);
+    }
+    static QString targetLabel(const QDomElement &root) { return QAZynTargets::label(root); }
+    QString currentFileName() const { return m_session->currentFileName(); }
 
 public Q_SLOTS:
-    virtual void fileNew();
-    virtual void fileOpen();
-    virtual void fileSave();
-    virtual void fileExportAs();
-    virtual void fileSaveAs(const QString &name = QString());
-    virtual void fileGenerateAs();
-    virtual void fileExit();
-    virtual void editUndo();
-    virtual void editRedo();
-    virtual void editCut();
-    virtual void editCopy();
-    virtual void editPaste();
+    virtual void fileNew() { m_session->fileNew(); }
+    virtual void fileOpen() { m_session->fileOpen(); }
+    virtual void fileSave() { m_session->fileSave(); }
+    virtual void fileExportAs() { m_session->fileExportAs(); }
+    virtual void fileSaveAs(const QString &name = QString()) { m_session->saveAs(name); }
+    virtual void fileGenerateAs() { m_session->fileGenerateAs(); }
+    virtual void fileExit() { close(); }
+    virtual void editUndo() { forwardEdit(focusWidget(), EditCommand::Undo); }
+    virtual void editRedo() { forwardEdit(focusWidget(), EditCommand::Redo); }
+    virtual void editCut() { forwardEdit(focusWidget(), EditCommand::Cut); }
+    virtual void editCopy() { forwardEdit(focusWidget(), EditCommand::Copy); }
+    virtual void editPaste() { forwardEdit(focusWidget(), EditCommand::Paste); }
     void editDelete();
     void findByString();
     void openPreferences();
     void getPreferences();
-    virtual void editSelectAll();
+    virtual void editSelectAll() { forwardEdit(focusWidget(), EditCommand::SelectAll); }
     virtual void helpContents();
     void initializeWeb();
-    void kvnweb();
-    void zynweb();
-    void supportweb();
-    void homeweb();
+    void kvnweb() { openWebPage(m_productUrl); }
+    void zynweb() { openWebPage(m_packageUrl); }
+    void supportweb() { openWebPage(m_supportUrl); }
+    void homeweb() { openWebPage(m_homeUrl); }
     virtual void helpAbout();
-    void getStderr();
-    void zynFilesGenerated();
-    void zynFileExported();
 
 Q_SIGNALS:
     void search(const QASearchRequest &request);
@@ -95,10 +92,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    enum class SaveAnswer { Proceed, Stop };
-    enum class ScriptKind { Generator, Export };
-    enum class EditCommand { Undo, Redo, Cut, Copy, Paste, SelectAll };
-
     // Settings keys, spelled as every earlier version of the editor wrote them.
     static constexpr char RecentFileKey[] = "/Corvin/zyneditor/recentFile";
     static constexpr char WidthKey[] = "/Corvin/zyneditor/width";
@@ -108,8 +101,11 @@ private:
     static constexpr char HelpBrowserKey[] = "/Corvin/zyneditor/helpBrowser";
 
     // Construction steps
-    void initDocumentState();
+    void createDocumentSession();
     void createActions();
+    void createFileActions();
+    void createEditActions();
+    void createHelpActions();
     void createMenus();
     void createToolBars();
     void createCentralArea();
@@ -123,48 +119,13 @@ private:
     // Shell helpers
     QAction *createAction(const char *objectName, const QString &text, const QString &menuText,
                           const QKeySequence &key, const char *iconName = nullptr);
-    void forwardEdit(EditCommand command);
-    void openWebPage(const QString &url);
-
-    // Document lifecycle
-    void resetGenerateIn();
-    void updateCaption();
-    SaveAnswer askSaveChanges();
-    QMessageBox::StandardButton saveChangesQuestion();
-    void waitForScripts();
     void setFileActionsEnabled(bool enabled);
-    void saveOverExisting(const QString &path);
     void writeSettings(const QString &recentFile);
-    void runGenerator(const QString &documentPath, const QString &directory);
-    void runExport(const QString &documentPath, const QString &textPath);
-
-    // Lifecycle helpers
-    bool saveAs(const QString &name);
-    bool saveOverExistingFile(const QString &path);
-    bool writeDocument(const QString &path, int *droppedCharacters);
-    QDomElement readAcceptedRoot(const QString &path, QDomDocument &document,
-                                 QAAttributeOrder *attributeOrder = nullptr);
-    void rejectLoad();
-    void failLoad();
-    QString currentTargetDirectory() const;
-    void removeTarget(const QZynId *entry);
-    void startScript(ScriptKind kind, const QString &documentPath, const QString &lastArgument);
-    void finishScript(QAScriptRunner *runner, ScriptKind kind);
+    void openWebPage(const QString &url);
 
     QString m_programPath;
     QString m_commandLineFile;
-    QStringList m_fileFilters;
-    QString m_generateIn;
-    QString m_installTargetDir;
-    QString m_templateDir;
-    QString m_currentFilePath;
-    QString m_lastChosenPath;
-    QDomElement m_rootElement;
-    QPointer<QAScriptRunner> m_runningProcess;
-    QString m_errorText;
-    QString m_loadError;
-    std::vector<std::unique_ptr<QZynId>> m_targets;
-    const QZynId *m_currentTarget = nullptr;
+    QAZynDocumentSession *m_session = nullptr;
 
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;

@@ -1,27 +1,17 @@
 #include "document/qazyneditortree.h"
 
 #include "document/domtext.h"
+#include "document/qabinaryencoder.h"
 #include "document/qabinfilenode.h"
 #include "document/qacmdfilenode.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
-#include "sdk/qainstall.h"
-#include "services/productflavour.h"
 #include "services/qadialogseam.h"
-#include "services/qascriptrunner.h"
-#include "services/qazynwaitdlg.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QScopedValueRollback>
-#include <QTemporaryDir>
-
-static QString applicationCaption()
-{
-    return QString::fromLatin1(productTitle());
-}
 
 QAZynEditorTree::QAZynEditorTree(QWidget *parent, const QString &name)
     : QTreeWidget(parent)
@@ -41,14 +31,18 @@ QAZynEditorTree::QAZynEditorTree(QWidget *parent, const QString &name)
     connect(m_renameDelegate, &QARenameDelegate::committed, this,
             &QAZynEditorTree::renameCommitted);
     connect(m_renameDelegate, &QARenameDelegate::canceled, this, &QAZynEditorTree::renameCanceled);
+
+    m_encoder = new QABinaryEncoder(QCoreApplication::arguments().value(0), this);
+    connect(m_encoder, &QABinaryEncoder::statusMsg, this, &QAZynEditorTree::statusMsg);
+    connect(m_encoder, &QABinaryEncoder::encoded, this, &QAZynEditorTree::binaryFileEncoded);
+    connect(m_encoder, &QABinaryEncoder::failed, this, &QAZynEditorTree::encodingFailed);
 }
 
 QAZynEditorTree::~QAZynEditorTree()
 {
     // Editors and the encoder end while the base classes are torn down: they must not call back.
     m_renameDelegate->disconnect(this);
-    if (m_encoderProcess)
-        m_encoderProcess->disconnect(this);
+    m_encoder->disconnect(this);
 }
 
 void QAZynEditorTree::clearTree()
@@ -218,9 +212,14 @@ void QAZynEditorTree::addChildAsciiFile()
 
 // --- Binary files --------------------------------------------------------------------------
 
+bool QAZynEditorTree::isAddingBinaryFile() const
+{
+    return m_encoder->isRunning();
+}
+
 bool QAZynEditorTree::refuseWhileEncoding()
 {
-    if (!m_encoderProcess)
+    if (!isAddingBinaryFile())
         return false;
     Q_EMIT statusMsg(tr("A binary file is already being added; wait until it is done."), 2000);
     return true;
@@ -246,109 +245,33 @@ void QAZynEditorTree::addChildBinaryFile()
 
 void QAZynEditorTree::addBinaryFile()
 {
-    m_programPath = QCoreApplication::arguments().value(0);
     m_chosenFile = QADialogSeam::instance().openFileName(
         this, QStringLiteral("FSB"), tr("Add a Binary File"), QDir::currentPath(),
         tr("Binary files (*)", "open binary file filter"));
-    if (m_chosenFile.isEmpty())
-        return;
-
-    // The encoder's output goes to a private directory, never over a file of the user's.
-    m_encodeDir = std::make_unique<QTemporaryDir>();
-    if (!m_encodeDir->isValid()) {
-        QADialogSeam::instance().message(
-            nullptr, QMessageBox::Critical, applicationCaption(),
-            tr("Cannot create a temporary directory for the encoded file:\n%1")
-                .arg(m_encodeDir->errorString()));
-        m_encodeDir.reset();
-        Q_EMIT statusMsg(tr("ERROR: adding binary file aborted."), 2000);
-        return;
-    }
-    m_encodedFile = m_encodeDir->filePath(QStringLiteral("encoded.xml"));
-    m_stderrText.clear();
-
-    Q_EMIT statusMsg(tr("Adding binary file..."), 33333);
-    m_waitDialog = std::make_unique<QAZynWaitDlg>(
-        tr("Please, wait while adding the binary file..."), applicationCaption(), false, nullptr,
-        QStringLiteral("wait dialog when adding binary file"));
-    m_waitDialog->show();
-
-    const QString script = QAInstall::scriptPath(m_programPath, QStringLiteral("encode64.pl"));
-    m_encoderProcess
-        = new QAScriptRunner(m_programPath, script, { m_chosenFile, m_encodedFile }, this);
-    connect(m_encoderProcess, &QAScriptRunner::standardErrorLine, this, &QAZynEditorTree::getStd);
-    connect(m_encoderProcess, &QAScriptRunner::finished, this,
-            &QAZynEditorTree::encodingTerminated);
-    if (m_encoderProcess->start())
-        return;
-
-    const QStringList perl = QAInstall::perlCommand(m_programPath);
-    m_waitDialog.reset();
-    QADialogSeam::instance().message(nullptr, QMessageBox::Critical, applicationCaption(),
-                                     perl.value(0) + perl.value(1) + script + m_chosenFile
-                                         + QLatin1Char('\n') + tr("Unable to run command"));
-    endBinaryAdd();
-    Q_EMIT statusMsg(tr("ERROR: adding binary file aborted."), 2000);
+    if (m_chosenFile.isEmpty() || !m_encoder->start(m_chosenFile))
+        m_referenceNode = Reference();
 }
 
-void QAZynEditorTree::getStd(const QString &line)
+void QAZynEditorTree::encodingFailed(const QString &caption, const QString &text)
 {
-    // Only the last line is shown; a trailing blank line would hide it.
-    if (!line.trimmed().isEmpty())
-        m_stderrText = line + QLatin1Char('\n');
+    m_referenceNode = Reference();
+    if (!text.isEmpty())
+        QADialogSeam::instance().message(nullptr, QMessageBox::Critical, caption, text);
 }
 
-void QAZynEditorTree::encodingTerminated(int exitCode, bool crashed)
+void QAZynEditorTree::binaryFileEncoded(const QDomElement &content)
 {
-    if (!m_encoderProcess)
-        return;
-    if (crashed) {
-        // A crashed encoder leaves no error text worth a box; the add just ends.
-        endBinaryAdd();
-        Q_EMIT statusMsg(tr("ERROR during adding binary file."), 2000);
-        return;
-    }
-    if (exitCode != 0) {
-        m_waitDialog.reset();
-        const QString text = m_stderrText.isEmpty()
-            ? tr("The encoding script failed with exit status %1.").arg(exitCode)
-            : m_stderrText;
-        QADialogSeam::instance().message(nullptr, QMessageBox::Critical, applicationCaption(),
-                                         text);
-        endBinaryAdd();
-        Q_EMIT statusMsg(tr("ERROR during adding binary file."), 2000);
-        return;
-    }
-    const bool inserted = insertBinaryFile(m_referenceNode);
-    endBinaryAdd();
-    if (inserted)
+    const Reference reference = std::exchange(m_referenceNode, Reference());
+    if (insertBinaryFile(reference, content))
         Q_EMIT statusMsg(tr("Binary file added."), 2000);
 }
 
-void QAZynEditorTree::endBinaryAdd()
-{
-    m_waitDialog.reset();
-    if (QAScriptRunner *encoder = std::exchange(m_encoderProcess, nullptr)) {
-        encoder->disconnect(this);
-        // Its own signal may be on the stack.
-        encoder->deleteLater();
-    }
-    m_encodeDir.reset();
-    m_encodedFile.clear();
-    m_referenceNode = Reference();
-}
-
-bool QAZynEditorTree::insertBinaryFile(const Reference &reference)
+bool QAZynEditorTree::insertBinaryFile(const Reference &reference, const QDomElement &content)
 {
     const Placement place = placementOf(reference);
     if (!place.parentItem) {
         Q_EMIT statusMsg(tr("ERROR: binary file not added: its place in the tree was removed."),
                          2000);
-        return false;
-    }
-    const QDomElement content = readEncodedFile();
-    if (content.isNull()) {
-        Q_EMIT statusMsg(tr("ERROR during adding binary file."), 2000);
         return false;
     }
     QDomDocument document = ownerDocumentOf(place.parentElement);
@@ -361,29 +284,6 @@ bool QAZynEditorTree::insertBinaryFile(const Reference &reference)
 
     showNewFile(new QABinFileNode(place.parentItem, place.after, file));
     return true;
-}
-
-QDomElement QAZynEditorTree::readEncodedFile()
-{
-    QFile file(m_encodedFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QADialogSeam::instance().message(nullptr, QMessageBox::Critical, tr("Critical Error"),
-                                         tr("Cannot open file %1").arg(m_encodedFile));
-        return QDomElement();
-    }
-    QDomDocument encoded;
-    QString error;
-    int line = 0;
-    int column = 0;
-    if (!encoded.setContent(&file, &error, &line, &column)) {
-        QADialogSeam::instance().message(nullptr, QMessageBox::Critical, tr("Critical Error"),
-                                         tr("Parsing error for file %1").arg(m_encodedFile)
-                                             + QStringLiteral("\n(%1:%2)").arg(line).arg(column)
-                                             + error + QLatin1Char(')'));
-        return QDomElement();
-    }
-    file.remove();
-    return encoded.documentElement();
 }
 
 // --- Deleting carried files ----------------------------------------------------------------

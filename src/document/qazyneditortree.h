@@ -6,11 +6,9 @@
 
 #include <memory>
 
+class QABinaryEncoder;
 class QAZynEditorNode;
 class QARenameDelegate;
-class QAZynWaitDlg;
-class QAScriptRunner;
-class QTemporaryDir;
 
 // The structure tree: shows the nodes and carries the structural edits of the document (carried
 // files added, encoded, deleted and renamed).
@@ -41,7 +39,7 @@ public:
     bool isEndingRename() const { return m_endingRename; }
 
     // True while the encoder runs for a binary add.
-    bool isAddingBinaryFile() const { return m_encoderProcess != nullptr; }
+    bool isAddingBinaryFile() const;
 
 public Q_SLOTS:
     void deleteSelectedNode();
@@ -55,11 +53,6 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void statusMsg(const QString &text, int milliseconds);
-
-protected Q_SLOTS:
-    // One line of the encoder's error output.
-    void getStd(const QString &line);
-    void encodingTerminated(int exitCode, bool crashed);
 
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
@@ -86,24 +79,18 @@ private:
     Placement placementOf(const Reference &reference) const;
     QAZynEditorNode *insertAsciiFile(const Reference &reference);
     void addBinaryFile();
-    bool insertBinaryFile(const Reference &reference);
-    QDomElement readEncodedFile();
+    void binaryFileEncoded(const QDomElement &content);
+    void encodingFailed(const QString &caption, const QString &text);
+    bool insertBinaryFile(const Reference &reference, const QDomElement &content);
     bool refuseWhileEncoding();
-    void endBinaryAdd();
     void showNewFile(QAZynEditorNode *node);
     void renameCommitted(const QModelIndex &index);
     void renameCanceled(const QModelIndex &index);
 
     bool m_modified = false;
-    QString m_programPath;
     QString m_chosenFile;
-    QString m_stderrText;
     Reference m_referenceNode;
-    QAScriptRunner *m_encoderProcess = nullptr;
-    std::unique_ptr<QAZynWaitDlg> m_waitDialog;
-    // Holds the encoder's output file for the length of one binary add.
-    std::unique_ptr<QTemporaryDir> m_encodeDir;
-    QString m_encodedFile;
+    QABinaryEncoder *m_encoder = nullptr;
 
     QARenameDelegate *m_renameDelegate = nullptr;
     bool m_endingRename = false;
