@@ -53,6 +53,9 @@ public:
         return *m_window;
     }
 
+    // The window goes without its close, as in a crash; the next window() builds a new one.
+    void dropWindow() { m_window.reset(); }
+
     // A fixture document copied to the scratch directory, under another name when given.
     QString fixture(const QString &name, const QString &as = QString()) const
     {

@@ -11,9 +11,9 @@
 #include <QProcess>
 #include <QTest>
 
-#include <csignal>
 #include <cstdlib>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,13 +48,12 @@ int saveThroughWindow(const QString &path)
     const QString target
         = qEnvironmentVariableIsSet(ChildTarget) ? qEnvironmentVariable(ChildTarget) : path;
     if (qEnvironmentVariableIsSet(ChildFileSizeLimit)) {
-        // From here on, a write past the limit fails with EFBIG as on a full disk, instead of
-        // the signal ending the process.
+        // A write past the limit raises SIGXFSZ, which is left at its default (ending the
+        // process): the save itself must keep the program alive and fail as on a full disk.
         const rlim_t size = qEnvironmentVariable(ChildFileSizeLimit).toULongLong();
         rlimit limit {};
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = size;
-        ::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     const bool saved = window.saveFile(target);
@@ -150,18 +149,32 @@ private Q_SLOTS:
     void fullDiskKeepsThePreviousFile_data()
     {
         QTest::addColumn<qint64>("sizeLimit");
+        QTest::addColumn<bool>("hardLinked");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("no byte fits") << qint64(0) << false;
-        QTest::newRow("disk fills part-way") << qint64(8192) << false;
+        QTest::newRow("no byte fits") << qint64(0) << false << false;
+        QTest::newRow("disk fills part-way") << qint64(8192) << false << false;
+        // A hard-linked file is written in place: the limit must still leave it whole.
+        QTest::newRow("in place, no byte fits") << qint64(0) << true << false;
+        QTest::newRow("in place, disk fills part-way") << qint64(8192) << true << false;
         // Proves the harness: with room, the same child saves.
-        QTest::newRow("room for the whole save") << qint64(16 * 1024 * 1024) << true;
+        QTest::newRow("room for the whole save") << qint64(16 * 1024 * 1024) << false << true;
+        QTest::newRow("in place, room") << qint64(16 * 1024 * 1024) << true << true;
     }
     void fullDiskKeepsThePreviousFile()
     {
         QFETCH(qint64, sizeLimit);
+        QFETCH(bool, hardLinked);
         QFETCH(bool, saved);
         const QString path = m_env->copyToScratch(
             QStringLiteral(ZYN_SOURCE_DIR "/samples/gcc-linux.xdp"), QStringLiteral("doc.xdp"));
+        QStringList files { QStringLiteral("doc.xdp") };
+        if (hardLinked) {
+            const QString link = m_env->scratch() + QStringLiteral("/link.xdp");
+            QCOMPARE(
+                ::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()),
+                0);
+            files.append(QStringLiteral("link.xdp"));
+        }
         const QByteArray before = readAll(path);
         QVERIFY(before.size() > 2 * 8192);
 
@@ -176,7 +189,9 @@ private Q_SLOTS:
         }
         // No temporary file left beside it.
         QCOMPARE(QDir(m_env->scratch()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-                 QStringList { QStringLiteral("doc.xdp") });
+                 files);
+        if (hardLinked)
+            QCOMPARE(readAll(m_env->scratch() + QStringLiteral("/link.xdp")), after);
     }
 
     // Attribute order must not depend on the process: hash order changes from run to run.

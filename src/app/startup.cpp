@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/qamainwindoweditor.h"
+#include "document/qafilesaver.h"
 #include "sdk/qalogmessagebox.h"
 #include "sdk/qauserlibrary.h"
 #include "services/productflavour.h"
@@ -52,6 +53,9 @@ int zynMain(int argc, char *argv[])
         std::fprintf(stderr, "Usage: %s [file]\n", argv[0]);
         return 1;
     }
+    // A save past a file size limit fails like one on a full disk instead of ending the program
+    // with the document unsaved.
+    QAFileSaver::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Velmora Software"));
     QApplication::setApplicationName(QStringLiteral("zyneditor"));

@@ -1,12 +1,12 @@
 #include "app/zyndocumentfile.h"
 
+#include "document/qafilesaver.h"
 #include "document/qazynwriter.h"
 #include "document/zynformat.h"
 
 #include <QDomElement>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -37,16 +37,7 @@ bool canBeRead(const QString &path)
 
 bool commit(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile::commit() misses an error of the last flush (a full disk) and would put the
-    // truncated file in place: flush first and give up on failure.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return QAFileSaver::save(path, bytes);
 }
 
 bool isReadOnly(const QDomElement &root)

@@ -15,6 +15,11 @@ TestEnvironment::TestEnvironment(const QString &installDir)
     QStandardPaths::setTestModeEnabled(true);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/data")));
+    // Document locks live in the runtime directory, which must be the user's alone.
+    const QString runtime = m_home.path() + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     qputenv("CORVINDIR", QFile::encodeName(m_installDir));
     QDir().mkpath(scratch());
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora Software"));
