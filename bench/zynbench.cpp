@@ -3,7 +3,7 @@
 // ratio, then one machine-readable line ("ZYNBENCH {json}"). It asserts nothing.
 //
 //   zynbench [--sizes 1,10,50] [--repeat N] [--switches N] [--keys N] [--keep DIR]
-//            [--profile load|bareopen|tree|firstpane|browse|type|save|baresave]
+//            [--profile load|bareopen|tree|firstpane|search|browse|type|save|baresave]
 //   zynbench --generate MB FILE
 //
 // Under valgrind --tool=callgrind --collect-atstart=no, --profile collects the first run of one
@@ -19,6 +19,9 @@
 #include "document/qazyneditor.h"
 #include "document/qazyneditortree.h"
 #include "document/qazynwriter.h"
+#include "find/qadocumentsearch.h"
+#include "find/qafindresults.h"
+#include "find/qasearchnodes.h"
 #include "panes/qazynviewer.h"
 #include "sdk/qaxmleditornode.h"
 
@@ -456,6 +459,38 @@ double bareOpen(const QString &path)
     return ms;
 }
 
+// Find in document for a word found all over the document: collecting the tree's nodes and
+// searching every field, as one refresh of the results does, beside the bare parse.
+void measureSearch(const Options &options, QAZynEditor &editor, double bareMs, const QString &tag)
+{
+    const QString word = QStringLiteral("buffer");
+    std::vector<double> search, list;
+    qsizetype found = 0;
+    QAFindResults results;
+    for (int round = 0; round < options.repeat; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        QList<QASearchMatch> matches;
+        QList<QASearchNode> nodes;
+        {
+            ProfiledPhase profiled("search");
+            nodes = searchNodesOf(editor.editorTree());
+            matches = QADocumentSearch(word, Qt::CaseInsensitive, false).run(nodes);
+        }
+        search.push_back(msOf(timer));
+        found = matches.size();
+        timer.restart();
+        results.setMatches(matches, nodes);
+        list.push_back(msOf(timer));
+    }
+    print(" find in document (\"%s\": %lld matches, median of %d)\n", qPrintable(word),
+          static_cast<long long>(found), options.repeat);
+    printFigure(tag + QStringLiteral("search"), "nodes + search of every field", median(search));
+    printFigure(tag + QStringLiteral("search_list"), "results list filled", median(list));
+    printRatio(tag + QStringLiteral("ratio_search_bare"), "search / bare parse",
+               median(search) / bareMs, 0.5);
+}
+
 SizeFigures measureSize(const Options &options, double sizeMb, const QString &directory)
 {
     SizeFigures figures;
@@ -555,6 +590,7 @@ SizeFigures measureSize(const Options &options, double sizeMb, const QString &di
                figures.openTotal / figures.bareOpen);
     printRatio(key("ratio_program_open_bare"), "loadFile / bare parse",
                figures.programOpen / figures.bareOpen, 1.5);
+    measureSearch(options, *editor, figures.bareOpen, tag);
 
     // Browsing: every node in turn (evenly spread when there are more than maxSwitches).
     QAZynEditorTree *treeWidget = editor->editorTree();

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -190,6 +191,8 @@ private Q_SLOTS:
             "Click this button to search for the text entered in the box next to this "
             "button.<br><br>You can also select the <b>Find</b> command from the Edit menu.",
             "&Find Next in doc", Qt::Key_F3, true, true);
+        row("editFindInDocumentAction", "Find in the whole document", "F&ind in Document...",
+            Qt::CTRL | Qt::Key_F, true, true);
         row("editPrefAction", "Click this button to set preferences ", "Pre&ferences",
             QKeySequence(), true, false);
         row("editSelectAllAction", "Select the entire contents of the current file", "Se&lect All",
@@ -253,6 +256,7 @@ private Q_SLOTS:
                                                "editDeleteAction",
                                                "|",
                                                "editFindAction",
+                                               "editFindInDocumentAction",
                                                "|",
                                                "editPrefAction",
                                                "|",
@@ -339,6 +343,22 @@ private Q_SLOTS:
         action(window.get(), "editFindAction")->trigger();
         QCOMPARE(searches.size(), 4);
         QCOMPARE(searches.last().at(0).value<QASearchRequest>().pattern, QStringLiteral("alpha"));
+    }
+
+    void findInDocumentOpensWithCtrlF()
+    {
+        auto window = makeWindow();
+        QVERIFY(showActive(*window));
+        auto *dock = window->findChild<QDockWidget *>(QStringLiteral("findInDocumentDock"));
+        QVERIFY(dock);
+        QVERIFY(!dock->isVisible());
+        QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(dock->isVisible());
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Find in document"));
+        // Escape closes the bar; the reference page's find box is still there with F3.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!dock->isVisible());
+        QCOMPARE(action(window.get(), "editFindAction")->shortcut(), QKeySequence(Qt::Key_F3));
     }
 
     void statusMessagesCoverReady_data()

@@ -254,6 +254,18 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
 <context>
     <name>QAMainWindowEditor</name>
     <message>
+        <source>Find in the whole document</source>
+        <translation>Im ganzen Dokument suchen</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in Document...</source>
+        <translation>Im Dokument s&amp;uchen...</translation>
+    </message>
+    <message>
+        <source>Find in Document</source>
+        <translation>Im Dokument suchen</translation>
+    </message>
+    <message>
         <source>Create a new file</source>
         <translation>Neue Datei anlegen</translation>
     </message>
@@ -1530,6 +1542,124 @@ Abbrechen beendet das Skript.</translation>
     <message>
         <source> Install Library Files Error</source>
         <translation> Fehler beim Installieren der Bibliotheksdateien</translation>
+    </message>
+</context>
+<context>
+    <name>QAFindBar</name>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Whole words</source>
+        <translation>Nur ganze &amp;Wörter</translation>
+    </message>
+    <message>
+        <source>Find in document</source>
+        <translation>Im Dokument suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>QAFindResults</name>
+    <message>
+        <source>Matches in the document</source>
+        <translation>Treffer im Dokument</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Prototype</source>
+        <translation>Prototyp</translation>
+    </message>
+    <message>
+        <source>Closing line</source>
+        <translation>Schlusszeile</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Alternative</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Registerkarte</translation>
     </message>
 </context>
 </TS>

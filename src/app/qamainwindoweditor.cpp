@@ -54,6 +54,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     createMenus();
     createCentralArea();
     createFindBar();
+    createFindInDocument();
     createVersionChecker();
     m_session->attach(m_editor, m_versionChecker);
     m_settings = std::make_unique<QSettings>();

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QAction;
+class QAFindInDocument;
 class QAZYNVersion;
 class QAZynDocumentSession;
 class QAZynEditor;
@@ -38,6 +39,7 @@ public:
     QAZynEditor *editorArea() const { return m_editor; }
     QAZynDocumentSession *documentSession() const { return m_session; }
     QComboBox *findBox() const { return m_findBox; }
+    QAFindInDocument *findInDocument() const { return m_findInDocument; }
 
     // The document lifecycle is the session's; these are the names start-up and tests use.
     QString currentFilePath() const { return m_session->currentFilePath(); }
@@ -110,6 +112,7 @@ private:
     void createToolBars();
     void createCentralArea();
     void createFindBar();
+    void createFindInDocument();
     void createVersionChecker();
     void openStartupDocument();
     void restoreGeometry();
@@ -148,6 +151,7 @@ private:
     QAction *m_editPasteAction = nullptr;
     QAction *m_editDeleteAction = nullptr;
     QAction *m_editFindAction = nullptr;
+    QAction *m_editFindInDocumentAction = nullptr;
     QAction *m_editPrefAction = nullptr;
     QAction *m_editSelectAllAction = nullptr;
     QAction *m_helpContentsAction = nullptr;
@@ -160,6 +164,7 @@ private:
     QWidget *m_centralBox = nullptr;
     QAZynEditor *m_editor = nullptr;
     QComboBox *m_findBox = nullptr;
+    QAFindInDocument *m_findInDocument = nullptr;
     QAzynPrefDialog *m_preferences = nullptr;
     QAZYNVersion *m_versionChecker = nullptr;
     std::unique_ptr<QSettings> m_settings;

@@ -4,6 +4,7 @@
 #include "document/qazyneditornode.h"
 #include "document/qazyneditortree.h"
 #include "document/zyntreebuilder.h"
+#include "panes/qafieldref.h"
 #include "panes/qazynviewer.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 QAZynEditor::QAZynEditor(const QString &targetDirectory, QWidget *parent, const QString &name)
@@ -123,6 +125,7 @@ void QAZynEditor::showViewer(QTreeWidgetItem *item)
     m_currentViewer.reset(node->createViewer(m_editionArea, m_docBrowser));
     if (!m_currentViewer)
         return;
+    connect(m_currentViewer.get(), &QAZynViewer::edited, this, &QAZynEditor::documentEdited);
     m_editionArea->layout()->addWidget(m_currentViewer.get());
     m_currentViewer->show();
     m_currentViewer->showNode();
@@ -226,4 +229,28 @@ void QAZynEditor::forgetCurrent()
 {
     dropViewer();
     m_currentNode = nullptr;
+}
+
+QTreeWidgetItem *QAZynEditor::nodeOf(const QDomElement &element) const
+{
+    for (QTreeWidgetItemIterator it(m_editorTree); *it; ++it) {
+        auto *node = dynamic_cast<QAXmlEditorNode *>(*it);
+        if (node && node->data() == element)
+            return *it;
+    }
+    return nullptr;
+}
+
+bool QAZynEditor::revealField(QTreeWidgetItem *node, const QAFieldRef &field)
+{
+    if (!node || node->treeWidget() != m_editorTree)
+        return false;
+    if (m_editorTree->currentItem() != node)
+        m_editorTree->setCurrentItem(node);
+    m_editorTree->scrollToItem(node);
+    if (field.kind == QAFieldRef::NodeText) {
+        m_editorTree->setFocus();
+        return true;
+    }
+    return m_currentViewer && m_currentNode == node && m_currentViewer->revealField(field);
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+struct QAFieldRef;
 class QAZynDocBrowser;
 class QAZynEditorNode;
 class QAZynEditorTree;
@@ -48,6 +49,17 @@ public:
     // The last context menu shown for a node.
     QMenu *popupMenu() const;
     QAHelp &help() { return m_help; }
+
+    // The node standing for that element (what its data() answers), or null.
+    QTreeWidgetItem *nodeOf(const QDomElement &element) const;
+    // Selects the node, shows its pane and has the pane bring the field forward, focused, with
+    // its range selected. A NodeText field focuses the node in the tree. False when the node
+    // or its pane has no such field; the node is selected all the same.
+    bool revealField(QTreeWidgetItem *node, const QAFieldRef &field);
+
+Q_SIGNALS:
+    // A pane wrote into the document.
+    void documentEdited();
 
 public Q_SLOTS:
     void updateViewer(QTreeWidgetItem *item);

@@ -13,6 +13,9 @@ class QABinaryMacro : public QWidget
 public:
     QABinaryMacro(QWidget *parent, const QDomElement &macro);
 
+    QDomElement macroElement() const { return element; }
+    QACheckBox *checkField() const { return checkBox; }
+
 Q_SIGNALS:
     // The user works on this macro; the pane shows its comment.
     void isPressed(QDomElement &element);

@@ -3,6 +3,7 @@
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
 #include "document/zynformat.h"
+#include "panes/fieldreveal.h"
 #include "panes/qafctonglet.h"
 #include "panes/qaitemonglet.h"
 #include "panes/qatextedit.h"
@@ -12,6 +13,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -199,4 +201,75 @@ void QAChoiceViewer::saveComment()
 {
     setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, currentElement, 1);
     setModified(true);
+}
+
+int QAChoiceViewer::tabShowing(const QDomElement &inside) const
+{
+    QDomNode onglet = inside;
+    while (!onglet.isNull() && onglet.nodeName() != Zyn::Tag::Onglet)
+        onglet = onglet.parentNode();
+    if (onglet.isNull())
+        return -1;
+    for (int tab = 0; tab < tabOnglets.size(); ++tab) {
+        if (nthChild(Zyn::Tag::Onglet, tabOnglets.at(tab)) == onglet)
+            return tab;
+    }
+    return -1;
+}
+
+bool QAChoiceViewer::revealField(const QAFieldRef &field)
+{
+    switch (field.kind) {
+    case QAFieldRef::ChoiceName:
+    case QAFieldRef::ChoiceEntry:
+        // The shown alternative stays the one the document holds: only the user picks another.
+        if (!field.element.isNull() && field.element != choiceElement()
+            && field.element.parentNode() != choiceElement())
+            return false;
+        FieldReveal::focus(choiceBox);
+        return true;
+    case QAFieldRef::Comment:
+        if (field.element != element && tabShowing(field.element) < 0)
+            return false;
+        revealComment(field);
+        return true;
+    default:
+        return revealInTab(field);
+    }
+}
+
+bool QAChoiceViewer::revealInTab(const QAFieldRef &field)
+{
+    const int tab = tabShowing(field.element);
+    if (tab < 0)
+        return false;
+    tabWidget->setCurrentIndex(tab);
+    QWidget *page = tabWidget->widget(tab);
+    switch (field.kind) {
+    case QAFieldRef::TabLabel:
+        FieldReveal::focus(tabWidget->tabBar());
+        return true;
+    case QAFieldRef::Text:
+        FieldReveal::selectText(page->findChild<QATextEdit *>(QStringLiteral("textEdit")), field);
+        return true;
+    case QAFieldRef::Prototype:
+    case QAFieldRef::Tail:
+        // The fixed lines of a tab take no selection: the body below them takes the focus.
+        FieldReveal::focus(page->findChild<QATextEdit *>(QStringLiteral("textEdit")));
+        return true;
+    default:
+        return FieldReveal::revealMacro(page, field);
+    }
+}
+
+void QAChoiceViewer::revealComment(const QAFieldRef &field)
+{
+    if (field.element == element) {
+        showNode();
+    } else {
+        tabWidget->setCurrentIndex(tabShowing(field.element));
+        QDomElement subject = field.element;
+        updateItemComment(subject);
+    }
+    FieldReveal::selectText(comment.edit, field);
 }

@@ -21,6 +21,7 @@ public:
     QAChoiceViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser);
 
     void showNode() override;
+    bool revealField(const QAFieldRef &field) override;
 
 protected Q_SLOTS:
     void ongletHasChanged();
@@ -39,6 +40,10 @@ private:
     // The element with that tag at that position among its kind under CHOICE (from 0).
     QDomElement nthChild(const QString &tag, int index) const;
     bool isEntrySensitive(int comboIndex) const;
+    // The tab showing the element (an ONGLET or anything inside one); -1 when none does.
+    int tabShowing(const QDomElement &inside) const;
+    bool revealInTab(const QAFieldRef &field);
+    void revealComment(const QAFieldRef &field);
 
     QAZynDocBrowser *docBrowser;
     QComboBox *choiceBox;

@@ -3,6 +3,7 @@
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
 #include "document/zynformat.h"
+#include "panes/fieldreveal.h"
 #include "panes/qatextedit.h"
 
 #include <QCoreApplication>
@@ -63,4 +64,12 @@ void QACommentViewer::saveComment()
 {
     setChildText(exactPlainText(commentEdit), Zyn::Tag::Comment, element, 1);
     setModified(true);
+}
+
+bool QACommentViewer::revealField(const QAFieldRef &field)
+{
+    if (field.kind != QAFieldRef::Comment || field.element != element)
+        return false;
+    FieldReveal::selectText(commentEdit, field);
+    return true;
 }

@@ -16,6 +16,7 @@ public:
     QACommentViewer(QDomElement element, QWidget *parent, QAZynDocBrowser *docBrowser);
 
     void showNode() override;
+    bool revealField(const QAFieldRef &field) override;
 
 protected Q_SLOTS:
     void saveComment();

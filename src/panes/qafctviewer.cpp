@@ -4,6 +4,7 @@
 #include "dialogs/qazyntextedit.h"
 #include "document/domtext.h"
 #include "document/zynformat.h"
+#include "panes/fieldreveal.h"
 #include "panes/qatextedit.h"
 
 #include <QCoreApplication>
@@ -54,16 +55,17 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     layout->addWidget(box);
 
     const QDomElement function = functionElement(element);
-    boxLayout->addWidget(
-        fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box));
+    protoLabel
+        = fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box);
+    boxLayout->addWidget(protoLabel);
     textEdit = new QAZynTextEdit(box, BodyLineOffset);
     textEdit->setObjectName(QStringLiteral("textEdit"));
     textEdit->setPlainText(childText(Zyn::Tag::ValueText, function, 1));
     // A body with nowhere to go would silently drop what the user types.
     textEdit->setReadOnly(function.firstChildElement(Zyn::Tag::ValueText).isNull());
     boxLayout->addWidget(textEdit);
-    boxLayout->addWidget(
-        fixedTextLabel(childText(Zyn::Tag::Tail, function, 1), QStringLiteral("tail"), box));
+    tailLabel = fixedTextLabel(childText(Zyn::Tag::Tail, function, 1), QStringLiteral("tail"), box);
+    boxLayout->addWidget(tailLabel);
 
     layout->addSpacing(10);
     const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
@@ -95,4 +97,28 @@ void QAFctViewer::saveComment()
 {
     setChildText(exactPlainText(comment.edit), Zyn::Tag::Comment, element, 1);
     setModified(true);
+}
+
+bool QAFctViewer::revealField(const QAFieldRef &field)
+{
+    if (field.kind == QAFieldRef::Comment && field.element == element) {
+        FieldReveal::selectText(comment.edit, field);
+        return true;
+    }
+    if (field.element != functionElement(element))
+        return false;
+    switch (field.kind) {
+    case QAFieldRef::Text:
+        FieldReveal::selectText(textEdit, field);
+        return true;
+    case QAFieldRef::Prototype:
+    case QAFieldRef::Tail: {
+        QLabel *label = field.kind == QAFieldRef::Prototype ? protoLabel : tailLabel;
+        FieldReveal::focus(label);
+        label->setSelection(field.start, field.length);
+        return true;
+    }
+    default:
+        return false;
+    }
 }

@@ -7,6 +7,7 @@
 
 class QAZynDocBrowser;
 class QAZynTextEdit;
+class QLabel;
 
 // The function pane: the body of one function between its fixed prototype and tail lines.
 class QAFctViewer : public QAZynViewer
@@ -17,6 +18,7 @@ public:
     QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser);
 
     void showNode() override;
+    bool revealField(const QAFieldRef &field) override;
 
 protected Q_SLOTS:
     void saveText();
@@ -26,5 +28,7 @@ private:
     QDomElement element;
     QAZynDocBrowser *docBrowser;
     QAZynTextEdit *textEdit;
+    QLabel *protoLabel;
+    QLabel *tailLabel;
     QACommentBox comment;
 };

@@ -4,6 +4,7 @@
 #include "dialogs/qazyntextedit.h"
 #include "document/domtext.h"
 #include "document/zynformat.h"
+#include "panes/fieldreveal.h"
 #include "panes/qacommentbox.h"
 #include "panes/qatextedit.h"
 
@@ -73,4 +74,17 @@ void QAFreeText::saveComment()
 {
     setChildText(exactPlainText(commentEdit), Zyn::Tag::Comment, element, 1);
     setModified(true);
+}
+
+bool QAFreeText::revealField(const QAFieldRef &field)
+{
+    if (field.element != element)
+        return false;
+    if (field.kind == QAFieldRef::Text)
+        FieldReveal::selectText(textEdit, field);
+    else if (field.kind == QAFieldRef::Comment)
+        FieldReveal::selectText(commentEdit, field);
+    else
+        return false;
+    return true;
 }

@@ -18,6 +18,7 @@ public:
     QAFreeText(QDomElement element, QWidget *parent, QAZynDocBrowser *docBrowser);
 
     void showNode() override;
+    bool revealField(const QAFieldRef &field) override;
 
 protected Q_SLOTS:
     void saveText();

@@ -248,6 +248,8 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
     layout->addSpacing(10);
     m_commentBox
         = QACommentBox::add(this, layout, nodeTitle(), childText(Tag::Comment, m_element, 2));
+    m_commentBox.edit->setObjectName(QStringLiteral("commentEdit"));
+    m_commentBox.title->setObjectName(QStringLiteral("commentLabel"));
 
     connect(m_commentBox.edit, &QPlainTextEdit::textChanged, this, &QAIsViewer::saveComment);
     connect(m_keyList, &QTreeWidget::currentItemChanged, this, &QAIsViewer::updateItem);

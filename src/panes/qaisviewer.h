@@ -49,6 +49,7 @@ public:
 
     void showNode() override;
     void acceptOpenEdit() override;
+    bool revealField(const QAFieldRef &field) override;
 
     QTreeWidget *keyList() const;
     QARenameDelegate *renameDelegate() const { return m_renameDelegate; }
@@ -74,6 +75,7 @@ private:
     QAIsViewerItem *row(int index) const;
     QAIsViewerItem *currentRow() const;
     bool hasKey(const QString &name) const;
+    QAIsViewerItem *rowOf(const QDomElement &key) const;
     QString nodeTitle() const;
 
     QDomElement m_element;

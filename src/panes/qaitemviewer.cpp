@@ -3,6 +3,7 @@
 #include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
 #include "document/zynformat.h"
+#include "panes/fieldreveal.h"
 #include "panes/qabinarymacro.h"
 #include "panes/qaoptionnalmacro.h"
 #include "panes/qatextedit.h"
@@ -108,4 +109,20 @@ void QAItemViewer::showNode()
     const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
     refillComment(QCoreApplication::translate("XDP Labels", "Comment for \"%1\" node:")
                       .arg(QCoreApplication::translate("xdp", label.constData())));
+}
+
+bool QAItemViewer::revealField(const QAFieldRef &field)
+{
+    if (field.kind != QAFieldRef::Comment)
+        return FieldReveal::revealMacro(this, field);
+    if (field.element == element) {
+        showNode();
+    } else if (FieldReveal::macroWidget(this, field.element)) {
+        QDomElement macro = field.element;
+        updateComment(macro);
+    } else {
+        return false;
+    }
+    FieldReveal::selectText(comment.edit, field);
+    return true;
 }

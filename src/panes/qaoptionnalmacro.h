@@ -14,6 +14,10 @@ class QAOptionnalMacro : public QWidget
 public:
     QAOptionnalMacro(QWidget *parent, const QDomElement &macro);
 
+    QDomElement macroElement() const { return element; }
+    QACheckBox *checkField() const { return checkBox; }
+    QALineEdit *valueField() const { return lineEdit; }
+
 Q_SIGNALS:
     // The user works on this macro; the pane shows its comment.
     void isPressed(QDomElement &element);

@@ -15,6 +15,9 @@ class QATextMacro : public QWidget
 public:
     QATextMacro(QWidget *parent, const QDomElement &macro);
 
+    QDomElement macroElement() const { return element; }
+    QALineEdit *valueField() const { return lineEdit; }
+
 Q_SIGNALS:
     // The user works on this macro; the pane shows its comment.
     void isPressed(QDomElement &element);
