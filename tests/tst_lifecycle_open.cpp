@@ -253,8 +253,9 @@ private Q_SLOTS:
         QCOMPARE(w.generateInDirectory(), f->targetsDir());
         QCOMPARE(w.editorArea()->generateInField()->text(), f->targetsDir());
 
-        // An existing one is taken as it stands.
+        // An existing one the user has not used before is taken once the user agrees.
         const QString existing = f->env().scratch() + QStringLiteral("/out");
+        f->dialogs().answer(0);
         QDir().mkpath(existing);
         const QString path = f->env().scratch() + QStringLiteral("/there.xdp");
         QByteArray content = LifecycleFixture::readFile(f->fixture(QStringLiteral("target.xdp")));
@@ -263,6 +264,7 @@ private Q_SLOTS:
         LifecycleFixture::writeFile(path, content);
         w.loadFile(path, false);
         QCOMPARE(w.generateInDirectory(), existing);
+        QCOMPARE(f->asked(QStringLiteral("choice")).size(), 1);
     }
 
     void captionMarksProtectedDocuments()

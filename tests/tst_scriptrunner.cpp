@@ -150,17 +150,40 @@ private Q_SLOTS:
         QVERIFY(runner.crashed());
     }
 
+    void hangingScriptCanBeStopped_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("cleanedUp");
+        QTest::newRow("plain script") << QByteArray("sleep 600;") << false;
+        // The generator removes its temporary files on SIGTERM: it must get the chance.
+        QTest::newRow("cleans up on SIGTERM")
+            << QByteArray("$SIG{TERM} = sub { open my $f, '>', $ARGV[0]; close $f;"
+                          " $SIG{TERM} = 'DEFAULT'; kill 'TERM', $$; };"
+                          " print qq(ready\n); sleep 1 while 1;")
+            << true;
+        QTest::newRow("ignores SIGTERM")
+            << QByteArray("$SIG{TERM} = 'IGNORE'; print qq(ready\n); sleep 1 while 1;") << false;
+    }
+
     void hangingScriptCanBeStopped()
     {
-        QAScriptRunner runner(QStringLiteral("zyneditor"), writeScript("sleep 600;"), {}, nullptr);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, cleanedUp);
+        const QString marker = m_dir->filePath(QStringLiteral("cleaned"));
+        QAScriptRunner runner(QStringLiteral("zyneditor"), writeScript(body), { marker }, nullptr);
+        QSignalSpy ready(&runner, &QAScriptRunner::standardOutputLine);
         QSignalSpy finished(&runner, &QAScriptRunner::finished);
         QVERIFY(runner.start());
+        if (body.contains("ready"))
+            QVERIFY(ready.wait(60000));
         QVERIFY(!runner.waitForFinished(50));
         QVERIFY(runner.isRunning());
         runner.kill();
         QVERIFY(runner.waitForFinished(60000));
         QCOMPARE(finished.count(), 1);
         QVERIFY(runner.failed());
+        QVERIFY(runner.crashed());
+        QCOMPARE(QFile::exists(marker), cleanedUp);
     }
 
     void bigOutputDoesNotBlock()

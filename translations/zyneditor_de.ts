@@ -579,6 +579,33 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
     </message>
 </context>
 <context>
+    <name>QAGenerateInPolicy</name>
+    <message>
+        <source>This document asks to generate its files in
+%1
+where you have not generated before. Files there may be replaced.</source>
+        <translation>Dieses Dokument möchte seine Dateien erzeugen in
+%1
+wo Sie bisher nichts erzeugt haben. Dortige Dateien können ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Use It</source>
+        <translation>&amp;Verwenden</translation>
+    </message>
+    <message>
+        <source>Use the &amp;Default</source>
+        <translation>&amp;Standard verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another...</source>
+        <translation>&amp;Anderes wählen...</translation>
+    </message>
+    <message>
+        <source>Generate ZYN In</source>
+        <translation>ZYN generieren in</translation>
+    </message>
+</context>
+<context>
     <name>QAZynDocumentSession</name>
     <message>
         <source>Moravel files ( *.xdp)</source>
@@ -1472,6 +1499,10 @@ Abbrechen beendet das Skript.</translation>
     <message>
         <source>JNI Code Parser Options</source>
         <translation>Optionen des JNI-Code-Parsers</translation>
+    </message>
+    <message>
+        <source>Lock Declaration</source>
+        <translation>Deklaration der Sperre</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/qazyndocumentsession.h"
 
+#include "app/qagenerateinpolicy.h"
 #include "app/qazynscriptrun.h"
 #include "app/zyndocumentfile.h"
 #include "dialogs/qanewzyndlg.h"
@@ -159,6 +160,7 @@ void QAZynDocumentSession::fileGenerateAs()
         return;
     m_targets.scan(directory);
     m_generateIn = directory;
+    QAGenerateInPolicy::approve(directory);
     if (saveFile(m_currentFilePath))
         runGenerator(m_currentFilePath, m_generateIn);
 }
@@ -189,9 +191,13 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
     m_editor->setModified(false);
     m_rootElement = m_editor->adoptDocument(candidate, std::move(attributeOrder));
 
-    m_generateIn = m_rootElement.attribute(Zyn::Attr::GenerateIn, m_generateIn);
-    if (!QFileInfo::exists(m_generateIn))
-        resetGenerateIn();
+    // The document only suggests where its files go; the user decides (asked once per place).
+    const QString suggested = m_rootElement.hasAttribute(Zyn::Attr::GenerateIn)
+        ? m_rootElement.attribute(Zyn::Attr::GenerateIn)
+        : QString();
+    const QString current = QFileInfo(m_generateIn).isDir() ? m_generateIn : defaultGenerateIn();
+    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, path, current,
+                                              defaultGenerateIn());
     m_editor->setGenerateIn(m_generateIn);
 
     if (!m_editor->buildTree(m_rootElement)) {
@@ -381,11 +387,15 @@ QString QAZynDocumentSession::currentTargetDirectory() const
 
 void QAZynDocumentSession::resetGenerateIn()
 {
-    m_generateIn = QAInstall::targetDir(m_programPath);
+    m_generateIn = defaultGenerateIn();
+}
+
+QString QAZynDocumentSession::defaultGenerateIn() const
+{
+    const QString installed = QAInstall::targetDir(m_programPath);
     const QString candidate = QAInstall::applicationData(m_programPath) + QDir::separator()
-        + QFileInfo(m_generateIn).baseName();
-    if (QFileInfo(candidate).isDir())
-        m_generateIn = QFileInfo(candidate).absoluteFilePath();
+        + QFileInfo(installed).baseName();
+    return QFileInfo(candidate).isDir() ? QFileInfo(candidate).absoluteFilePath() : installed;
 }
 
 void QAZynDocumentSession::updateCaption()

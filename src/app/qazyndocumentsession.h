@@ -63,6 +63,7 @@ Q_SIGNALS:
 
 private:
     void resetGenerateIn();
+    QString defaultGenerateIn() const;
     void updateCaption();
     SaveAnswer askSaveChanges();
     QMessageBox::StandardButton saveChangesQuestion();

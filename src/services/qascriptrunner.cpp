@@ -49,9 +49,15 @@ void QAScriptRunner::kill()
 {
     if (!isRunning())
         return;
-    // The script is not reaped yet, so its number still names its group.
-    if (const qint64 pid = m_process->processId(); pid > 0)
+    // The script is not reaped yet, so its number still names its group. SIGTERM first: the
+    // scripts then remove their temporary files and end by that signal; what is still there
+    // after a short while is killed outright.
+    if (const qint64 pid = m_process->processId(); pid > 0) {
+        ::kill(-pid_t(pid), SIGTERM);
+        if (m_process->waitForFinished(StopGraceMs))
+            return;
         ::kill(-pid_t(pid), SIGKILL);
+    }
     m_process->kill();
 }
 

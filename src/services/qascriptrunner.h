@@ -34,7 +34,8 @@ public:
     // Blocks up to msecs (-1: no limit) while still reading the output, so the line signals and
     // finished() come meanwhile. True when the run has ended.
     bool waitForFinished(int msecs = -1);
-    // Stops the script and what it started; finished() then reports it as crashed.
+    // Stops the script and what it started (SIGTERM, then SIGKILL when it does not end within
+    // a few seconds); finished() then reports it as crashed.
     void kill();
 
     // The last complete line the script wrote on standard error; null before any.
@@ -46,6 +47,9 @@ Q_SIGNALS:
     void finished(int exitCode, bool crashed);
 
 private:
+    // How long a stopped script may take to clean up before it is killed.
+    static constexpr int StopGraceMs = 3000;
+
     void readOutput(bool flush);
     void readError(bool flush);
     void processEnded(int exitCode, QProcess::ExitStatus status);

@@ -54,6 +54,11 @@ out=$E2E_SCRATCH/out
 mkdir -p "$(dirname "$other")" "$out"
 sed "s|<ZYN |<ZYN generate_in=\"$out\" |" "$E2E_SAMPLE" >"$other"
 e2e_start -- "$other"
+# A directory this user has not generated into before is used only once the user agrees.
+e2e_wait_title "Tamsk Velmora Corvin Moravel Editor"
+e2e_focus
+e2e_screenshot generate_in_question
+e2e_key alt+u
 e2e_wait_title "gcc-linux.xdp - Tamsk Velmora Corvin Moravel Editor"
 e2e_focus
 e2e_key ctrl+s

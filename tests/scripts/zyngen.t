@@ -32,6 +32,15 @@ sub xml_attr {
     return $text;
 }
 
+# Entities a, b, c... each ten times the one before: &LAST; expands to 10**LEVELS characters.
+sub laughs {
+    my ($levels) = @_;
+    my @names = map { chr( ord('a') + $_ ) } 0 .. $levels - 1;
+    my $decls = qq{<!ENTITY a "aaaaaaaaaa">}
+      . join( '', map { qq{<!ENTITY $names[$_] "} . "&$names[$_ - 1];" x 10 . '">' } 1 .. $#names );
+    return qq{<!DOCTYPE ZYN [$decls]>\n<ZYN Name="&$names[-1];"/>};
+}
+
 my $C_DOC   = slurp("$DATA/target_c.xdp");
 my $ADA_DOC = slurp("$DATA/target_ada.xdp");
 
@@ -83,25 +92,95 @@ subtest 'C document: output tree and contents' => sub {
     like $h, qr/#endif \/\* ZYNLIBCONF_H \*\/\n\z/, 'guard closed at the end';
 };
 
-subtest 'Ada document: package declaration and settings' => sub {
+subtest 'Ada document: package declaration and body' => sub {
     my $gen = tempdir( CLEANUP => 1 );
     my ( $status, $err ) = generate( "$DATA/target_ada.xdp", $gen );
     is $status, 0, 'exit status 0';
     is $err, '', 'nothing on standard error';
     my $dir = "$gen/target_ada";
     is_deeply files_in($dir),
-      [qw(gnat.adc target_ada.ini zynbuild.pm zynlibconf.ads)], 'generated files';
+      [qw(gnat.adc target_ada.ini zynbuild.pm zynlibconf.adb zynlibconf.ads)], 'generated files';
     is slurp("$dir/target_ada.ini"),
       qq{NAME="Ada Gnat"\n[IS_A]\nSRCEXT=.adb\nGNAT_PROJECT=zyn.gpr\n}, 'ini';
     is slurp("$dir/gnat.adc"), "pragma Ada_95;\n", 'carried text file';
     my $ads = slurp("$dir/zynlibconf.ads");
     like $ads, qr/^-- zynlibconf.ads: /, 'Ada comments';
-    like $ads, qr/^with Text_IO;$/m, 'free text verbatim';
-    like $ads, qr/^procedure Priv_Open is\nbegin\n   null;\nend Priv_Open;$/m,
+    like $ads, qr/^with Text_IO;\n\npackage Zynlibconf is\n   pragma Elaborate_Body;$/m,
+      'context clause before the package, which has a body';
+    like $ads, qr/^   procedure Priv_Open;$/m, 'subprogram declared in the declaration';
+    like $ads,
+      qr/^   subtype Zyn_Int is Long_Integer;\n   Zyn_Max : constant := 1024;\n   Zyn_Dir : constant String := "\/tmp";\n   -- Zyn_Tasking is not declared$/m,
+      'Ada macro kinds as declarations';
+    like $ads, qr/\nend Zynlibconf;\n\z/, 'declaration closed';
+    my $adb = slurp("$dir/zynlibconf.adb");
+    like $adb, qr/^package body Zynlibconf is$/m, 'body';
+    like $adb, qr/^procedure Priv_Open is\nbegin\n   null;\nend Priv_Open;$/m,
       'Ada function body preferred over the plain one';
-    unlike $ads, qr/ignored/, 'the plain function body is not used';
-    like $ads, qr/^#define Zyn_Int Long_Integer\n#define Zyn_Max 1024\n#define Zyn_Dir \/tmp\n#define Zyn_Tasking 0$/m,
-      'Ada macro kinds';
+    unlike $adb . $ads, qr/ignored|#define/, 'no plain function body, no C';
+    like $adb, qr/^-- body text\n\nend Zynlibconf;\n\z/m, 'body text inside the body';
+};
+
+subtest 'Ada declarations and refusals' => sub {
+    my @rows = (
+        [ 'renaming declared',    '<RENAMEADA Name="Zyn_Text_IO" Value="1"/>', qr/^   package Zyn_Text_IO renames Text_IO;$/m ],
+        [ 'binary macro',         '<BINARY_MACRO Name="ZYN_X" Value="1"/>',     qr/^   ZYN_X : constant Boolean := True;$/m ],
+        [ 'optional defined',     '<OPTIONAL_MACRO Name="ZYN_O" Defined="1" Value="7"/>', qr/^   ZYN_O : constant := 7;$/m ],
+        [ 'string with quotes',   '<CONSTANTSTRINGADA Name="Zyn_S"><VALUE>say "hi"</VALUE></CONSTANTSTRINGADA>',
+            qr/^   Zyn_S : constant String := "say ""hi""";$/m ],
+        [ 'renaming of no unit',  '<RENAMEADA Name="Text_IO" Value="1"/>', qr/renaming Text_IO does not name its unit/ ],
+        [ 'type without value',   '<TYPEADA Name="Zyn_T"><VALUE/></TYPEADA>', qr/declaration of Zyn_T has no value/ ],
+        [ 'name that is no name', '<CONSTANTADA Name="Zyn max"><VALUE>1</VALUE></CONSTANTADA>', qr/"Zyn max" is not a plain name/ ],
+    );
+    for my $row (@rows) {
+        my ( $why, $macro, $expected ) = @$row;
+        my $gen = tempdir( CLEANUP => 1 );
+        my $doc = spew( "$gen/a.xdp",
+            qq{<ZYN Name="A" type="ADA"><LIBCONF><LIBCONFA><CONSTANTS Label="C"><COMMENT/><W>$macro</W>}
+              . qq{</CONSTANTS></LIBCONFA></LIBCONF></ZYN>} );
+        my ( $status, $err ) = generate( $doc, $gen );
+        my $refused = $why =~ /no unit|without|no name/;
+        if ($refused) {
+            isnt $status, 0, "$why: refused";
+            like $err, $expected, "$why: says why";
+            ok !-e "$gen/a", "$why: nothing generated";
+        }
+        else {
+            is $status, 0, "$why: generated" or diag $err;
+            like slurp("$gen/a/zynlibconf.ads"), $expected, "$why: declaration";
+            ok !-e "$gen/a/zynlibconf.adb", "$why: no body without code";
+        }
+    }
+};
+
+subtest 'Java constants are typed by their literal' => sub {
+    my @rows = (
+        [ 'string',          '"a \"b\""',  'String ZYN_K = "a \"b\""' ],
+        [ 'int',             '8192',       'int ZYN_K = 8192' ],
+        [ 'int expression',  '8 * 1024',   'int ZYN_K = 8 * 1024' ],
+        [ 'hexadecimal',     '0x1F',       'int ZYN_K = 0x1F' ],
+        [ 'long',            '10000000000L', 'long ZYN_K = 10000000000L' ],
+        [ 'double',          '1.5',        'double ZYN_K = 1.5' ],
+        [ 'boolean',         'false',      'boolean ZYN_K = false' ],
+        [ 'char',            q{'x'},       q{char ZYN_K = 'x'} ],
+        [ 'not a literal',   'compute()',  undef ],
+    );
+    for my $row (@rows) {
+        my ( $why, $value, $expected ) = @$row;
+        my $gen = tempdir( CLEANUP => 1 );
+        my $doc = spew( "$gen/j.xdp",
+            qq{<ZYN Name="J" type="J2SE"><LIBCONF><LIBCONFJAVA><CONSTANTS Label="C"><COMMENT/>}
+              . '<W><TEXT_MACRO Name="ZYN_K"><VALUE>' . xml_attr($value) . '</VALUE></TEXT_MACRO></W>'
+              . qq{</CONSTANTS></LIBCONFJAVA></LIBCONF></ZYN>} );
+        my ( $status, $err ) = generate( $doc, $gen );
+        if ( defined $expected ) {
+            is $status, 0, "$why: generated" or diag $err;
+            like slurp("$gen/j/ZynTarget.java"), qr/^    public static final \Q$expected\E;$/m, "$why: constant";
+        }
+        else {
+            isnt $status, 0, "$why: refused";
+            like $err, qr/Java constant ZYN_K is not a literal/, "$why: says why";
+        }
+    }
 };
 
 subtest 'label line follows the root type exactly' => sub {
@@ -198,7 +277,9 @@ subtest 'bad input: non-zero status and one message line' => sub {
         'malformed XML'        => '<ZYN><IS></ZYN>',
         'empty document'       => '',
         'other root'           => '<ZYNX Name="a"/>',
-        'entity expansion'     => qq{<!DOCTYPE ZYN [<!ENTITY a "aaaa"><!ENTITY b "&a;&a;&a;">]>\n<ZYN Name="&b;"/>},
+        'entity expansion'     => laughs(7),
+        'parameter entity'     => qq{<!DOCTYPE ZYN [<!ENTITY % p "x">]>\n<ZYN/>},
+        'recursive entities'   => qq{<!DOCTYPE ZYN [<!ENTITY a "&b;"><!ENTITY b "&a;">]>\n<ZYN Name="&a;"/>},
         'external entity'      => qq{<!DOCTYPE ZYN [<!ENTITY x SYSTEM "file:///etc/passwd">]>\n<ZYN>&x;</ZYN>},
         'undeclared entity'    => qq{<!DOCTYPE ZYN SYSTEM "zyn.dtd">\n<ZYN>&x;</ZYN>},
         'line break in Name'   => qq{<ZYN Name="a&#10;NAME=b"/>},

@@ -64,8 +64,11 @@ use Encode qw(encode);
 use File::Basename qw(basename);
 use MIME::Base64 qw(decode_base64);
 use Zyn::Doc qw(load_document child child_elements significant_nodes
-  text_of child_text function_child tree_nodes write_atomic same_file
-  quote_name);
+  text_of child_text function_child tree_nodes same_file quote_name
+  decode_path);
+use Zyn::Library qw(render_library function_code one_line);
+use Zyn::Output qw(catch_signals check_destination remove_stale_temps stage
+  commit shown_path created_directory keep_directories clean_up);
 
 my $ME = 'zyngen.pl';
 
@@ -74,42 +77,8 @@ sub fail {
     $message =~ s/[\r\n]+/ /g;
     $message =~ s/\s+$//;
     $message = "$ME: $message" unless $message =~ /^Usage:/;
-    print STDERR "$message\n";
+    print STDERR encode( 'UTF-8', "$message\n" );
     exit( $status // 1 );
-}
-
-my %DIALECT = (
-    LIBCONFC => {
-        file    => 'zynlibconf.h',
-        comment => sub { ( my $t = shift ) =~ s{\*/}{* /}g; "/* $t */" },
-        head    => "#ifndef ZYNLIBCONF_H\n#define ZYNLIBCONF_H\n",
-        foot    => "#endif /* ZYNLIBCONF_H */\n",
-    },
-    LIBCONFA => {
-        file    => 'zynlibconf.ads',
-        comment => sub { '-- ' . shift },
-    },
-    LIBCONFJAVA => {
-        file    => 'zynlibconf.java',
-        comment => sub { '// ' . shift },
-    },
-);
-
-my %TEXT_MACROS   = map { $_ => 1 } qw(TEXT_MACRO TYPEADA CONSTANTADA CONSTANTSTRINGADA);
-my %BINARY_MACROS = map { $_ => 1 } qw(BINARY_MACRO RENAMEADA);
-my %TAB_MACROS    = map { $_ => 1 } qw(TEXT_MACRO BINARY_MACRO OPTIONAL_MACRO);
-my %TAB_FUNCTIONS = map { $_ => 1 } qw(VALUEFCTPERL VALUEFCT VALUEFCTC VALUEFCTH);
-
-sub one_line {
-    my ($text) = @_;
-    $text = '' unless defined $text;
-    $text =~ s/[\r\n]+/ /g;
-    return $text;
-}
-
-sub with_newline {
-    my ($text) = @_;
-    return $text eq '' || $text =~ /\n\z/ ? $text : "$text\n";
 }
 
 sub target_label {
@@ -139,12 +108,6 @@ sub render_ini {
     return $ini;
 }
 
-sub function_code {
-    my ($function) = @_;
-    return '' unless $function;
-    return with_newline( join "\n", map { child_text( $function, $_ ) } qw(PROTO VALUE TAIL) );
-}
-
 sub render_build {
     my ( $label, $source, @nodes ) = @_;
     my $code = '# zynbuild.pm: build steps of target ' . one_line(qq{"$label"})
@@ -155,117 +118,6 @@ sub render_build {
         $code .= function_code( function_child($step) );
     }
     return "$code\n1;\n";
-}
-
-sub macro_code {
-    my ( $macro, $dialect ) = @_;
-    my $name = $macro->getAttribute('Name') // '';
-    die "a " . $macro->nodeName . " has no name\n" if $name eq '';
-    die "the macro name " . quote_name($name) . " contains a line break\n" if $name =~ /[\r\n]/;
-    my $tag = $macro->nodeName;
-    my $value;
-    if ( $TEXT_MACROS{$tag} ) {
-        $value = child_text( $macro, 'VALUE' );
-    }
-    elsif ( $BINARY_MACROS{$tag} ) {
-        $value = ( $macro->getAttribute('Value') // '' ) eq '1' ? '1' : '0';
-    }
-    elsif ( ( $macro->getAttribute('Defined') // '' ) eq '1' ) {
-        $value = $macro->getAttribute('Value') // '';
-    }
-    else {
-        return $dialect->{comment}->("$name is not defined") . "\n";
-    }
-    $value =~ s/\r?\n/ \\\n/g;    # a continued line keeps a multi-line value
-    return $value eq '' ? "#define $name\n" : "#define $name $value\n";
-}
-
-sub first_element {
-    my ($element) = @_;
-    my $first = ( significant_nodes($element) )[0];
-    return $first && $first->nodeType == XML::LibXML::XML_ELEMENT_NODE ? $first : undef;
-}
-
-# Macros wrapped one per child, each wrapper's first child being the macro.
-sub wrapped_macros {
-    my ( $element, $accepted, $dialect ) = @_;
-    my $code = '';
-    for my $wrapper ( grep { $_->nodeName ne 'COMMENT' } child_elements($element) ) {
-        my $macro = first_element($wrapper);
-        $code .= macro_code( $macro, $dialect ) if $macro && $accepted->{ $macro->nodeName };
-    }
-    return $code;
-}
-
-sub selected_entry {
-    my ($choice) = @_;
-    my $value   = $choice->getAttribute('Value') // '';
-    my @entries = grep { $_->nodeName eq 'CHOICEDATA' && text_of($_) ne '' } child_elements($choice);
-    my ($selected) = reverse grep { text_of($_) eq $value } @entries;
-    return $selected // $entries[0];
-}
-
-sub choice_code {
-    my ( $element, $dialect ) = @_;
-    my $label  = one_line( $element->getAttribute('Label') );
-    my $choice = child( $element, 'CHOICE' );
-    my $entry  = $choice && selected_entry($choice);
-    unless ($entry) {
-        return $dialect->{comment}->("$label: no choice") . "\n";
-    }
-    my $selected = one_line( text_of($entry) );
-    unless ( ( $entry->getAttribute('Sensitive') // '' ) eq '1' ) {
-        return $dialect->{comment}->(qq{$label: "$selected"}) . "\n";
-    }
-    my $code = $dialect->{comment}->(qq{$label: "$selected", implemented below}) . "\n";
-    for my $tab ( grep { $_->nodeName eq 'ONGLET' } child_elements($choice) ) {
-        my $first = first_element($tab) or next;
-        my $body =
-            $TAB_FUNCTIONS{ $first->nodeName } ? function_code($first)
-          : $first->nodeName eq 'ITEM'         ? wrapped_macros( $tab, \%TAB_MACROS, $dialect )
-          :                                      next;
-        $code .= $dialect->{comment}->( "$label / " . one_line( $tab->getAttribute('Label') ) )
-          . "\n$body";
-    }
-    return $code;
-}
-
-sub library_part {
-    my ( $node, $dialect ) = @_;
-    my $element = $node->{element};
-    my $kind    = $node->{kind};
-    return choice_code( $element, $dialect ) if $kind eq 'choice';
-    my $code = $dialect->{comment}->( one_line( $element->getAttribute('Label') ) ) . "\n";
-    if ( $kind eq 'freetext' ) {
-        $code .= with_newline( child_text( $element, 'VALUE' ) );
-    }
-    elsif ( $kind eq 'item' ) {
-        $code .= wrapped_macros( $element, { %TEXT_MACROS, %BINARY_MACROS, OPTIONAL_MACRO => 1 },
-            $dialect );
-    }
-    elsif ( $kind eq 'function' ) {
-        $code .= function_code( function_child($element) );
-    }
-    return $code;
-}
-
-# The library configuration of the first LIBCONF group that has a variant.
-sub render_library {
-    my ( $label, $source, @nodes ) = @_;
-    my ($start) = grep { $nodes[$_]{kind} eq 'group' && $nodes[$_]{variant} } 0 .. $#nodes;
-    return unless defined $start;
-    my $dialect = $DIALECT{ $nodes[$start]{variant}->nodeName };
-    my $text    = $dialect->{comment}->(
-        "$dialect->{file}: library configuration of target \"$label\", generated by $ME from "
-          . one_line($source) )
-      . "\n"
-      . ( $dialect->{head} // '' );
-    for my $node ( @nodes[ $start + 1 .. $#nodes ] ) {
-        last if $node->{depth} < 2;
-        $text .= "\n" . library_part( $node, $dialect );
-    }
-    $text .= "\n$dialect->{foot}" if $dialect->{foot};
-    return ( $dialect->{file}, $text );
 }
 
 sub check_file_name {
@@ -316,56 +168,80 @@ sub carried_files {
     return @files;
 }
 
+# The generate-in directory and the target directory below it must be real
+# directories: a symbolic link at either would send the files elsewhere.
 sub target_directory {
     my ( $document, $generate_in ) = @_;
     die "no generate-in directory given\n" if $generate_in eq '';
-    die "the generate-in directory " . quote_name($generate_in) . " does not exist\n"
-      unless -d $generate_in;
+    $generate_in =~ s{(?<=.)/+\z}{};
+    my $shown = shown_path($generate_in);
+    die "the generate-in directory $shown is a symbolic link; nothing is written through it\n"
+      if -l $generate_in;
+    die "the generate-in directory $shown does not exist\n" unless -d $generate_in;
     my $name = basename($document);
     $name =~ s/\.xdp\z//;
-    die "the document name " . quote_name( basename($document) ) . " gives no target name\n"
+    die "the document name " . shown_path( basename($document) ) . " gives no target name\n"
       if $name eq '' || $name eq '.' || $name eq '..';
     my $target = "$generate_in/$name";
-    die "the target " . quote_name($target) . " exists and is not a directory\n"
-      if ( -e $target || -l $target ) && !-d $target;
+    die "the target directory " . shown_path($target) . " is a symbolic link; nothing is written through it\n"
+      if -l $target;
+    die "the target " . shown_path($target) . " exists and is not a directory\n"
+      if -e _ && !-d _;
     return $target;
+}
+
+sub outputs {
+    my ( $document, $target ) = @_;
+    my $root   = load_document($document);
+    my $label  = target_label($root);
+    my $source = decode_path( basename($document) );
+    my @nodes  = tree_nodes($root);
+
+    # Names are bytes from here on, as the paths they are joined to.
+    my @outputs = (
+        [ basename($target) . '.ini', encode( 'UTF-8', render_ini( $label, @nodes ) ) ],
+        [ 'zynbuild.pm', encode( 'UTF-8', render_build( $label, $source, @nodes ) ) ],
+    );
+    push @outputs, map { [ $_->[0], encode( 'UTF-8', $_->[1] ) ] }
+      render_library( $label, $source, $ME, @nodes );
+    my %generated = map { $_->[0] => 1 } @outputs;
+    for my $carried ( carried_files(@nodes) ) {
+        my $name = encode( 'UTF-8', $carried->[0] );
+        die "the carried file name "
+          . quote_name( $carried->[0] )
+          . " is used twice or clashes with a generated file\n"
+          if $generated{$name}++;
+        push @outputs, [ $name, $carried->[1] ];
+    }
+    for my $output (@outputs) {
+        die "the output " . quote_name( decode_path( $output->[0] ) ) . " would overwrite the document\n"
+          if same_file( "$target/$output->[0]", $document );
+    }
+    return @outputs;
 }
 
 sub generate {
     my ( $document, $generate_in ) = @_;
-    my $target = target_directory( $document, $generate_in );
-    my $root   = load_document($document);
-    my $label  = target_label($root);
-    my $source = basename($document);
-    my @nodes  = tree_nodes($root);
-    my $dir    = basename($target);
-
-    my @outputs = (
-        [ "$dir.ini",     encode( 'UTF-8', render_ini( $label, @nodes ) ) ],
-        [ 'zynbuild.pm', encode( 'UTF-8', render_build( $label, $source, @nodes ) ) ],
-    );
-    if ( my ( $file, $text ) = render_library( $label, $source, @nodes ) ) {
-        push @outputs, [ $file, encode( 'UTF-8', $text ) ];
-    }
-    my %generated = map { $_->[0] => 1 } @outputs;
-    for my $carried ( carried_files(@nodes) ) {
-        die "the carried file name "
-          . quote_name( $carried->[0] )
-          . " is used twice or clashes with a generated file\n"
-          if $generated{ $carried->[0] }++;
-        push @outputs, $carried;
-    }
-    for my $output (@outputs) {
-        die "the output " . quote_name( $output->[0] ) . " would overwrite the document\n"
-          if same_file( "$target/$output->[0]", $document );
-    }
-
+    my $target  = target_directory( $document, $generate_in );
+    my @outputs = outputs( $document, $target );
     unless ( -d $target ) {
-        mkdir $target or die "cannot create " . quote_name($target) . ": $!\n";
+        mkdir $target or die "cannot create " . shown_path($target) . ": $!\n";
+        created_directory($target);
     }
-    write_atomic( "$target/$_->[0]", $_->[1] ) for @outputs;
+    my $done = eval {
+        remove_stale_temps($target);
+        check_destination("$target/$_->[0]") for @outputs;
+        commit( map { stage( "$target/$_->[0]", $_->[1] ) } @outputs );
+        keep_directories();
+        1;
+    };
+    return if $done;
+    my $error = $@;
+    clean_up();
+    die $error;
 }
 
 fail( "Usage: $ME DOCUMENT GENERATE_IN", 2 ) unless @ARGV == 2;
+catch_signals();
 eval { generate(@ARGV); 1 } or fail("$@");
 exit 0;

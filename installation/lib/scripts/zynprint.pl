@@ -31,11 +31,12 @@ use FindBin qw($RealBin);
 use lib $RealBin;
 use Cwd qw(realpath);
 use Encode qw(encode);
-use File::Basename qw(basename);
+use File::Basename qw(basename dirname);
 use MIME::Base64 qw(decode_base64);
 use Zyn::Doc qw(load_document child child_elements significant_nodes
-  text_of child_text function_child tree_nodes write_atomic same_file
-  quote_name);
+  text_of child_text function_child tree_nodes same_file quote_name
+  decode_path);
+use Zyn::Output qw(catch_signals replace_file shown_path remove_stale_temps);
 
 my $ME = 'zynprint.pl';
 
@@ -49,7 +50,7 @@ sub fail {
     $message =~ s/[\r\n]+/ /g;
     $message =~ s/\s+$//;
     $message = "$ME: $message" unless $message =~ /^Usage:/;
-    print STDERR "$message\n";
+    print STDERR encode( 'UTF-8', "$message\n" );
     exit( $status // 1 );
 }
 
@@ -224,13 +225,16 @@ sub export {
     my $root = load_document($document);
     die "no text file given\n" if $textfile eq '';
     my $target = -l $textfile ? realpath($textfile) // $textfile : $textfile;
-    die "the text file " . quote_name($textfile) . " is not a regular file\n"
+    die "the text file " . shown_path($textfile) . " is not a regular file\n"
       if -e $target && !-f _;
-    die "the text file " . quote_name($textfile) . " is the document itself\n"
+    die "the text file " . shown_path($textfile) . " is the document itself\n"
       if same_file( $target, $document );
-    write_atomic( $target, encode( 'UTF-8', render( $root, basename($document) ) ) );
+    remove_stale_temps( dirname($target) );
+    replace_file( $target,
+        encode( 'UTF-8', render( $root, decode_path( basename($document) ) ) ) );
 }
 
 fail( "Usage: $ME DOCUMENT TEXTFILE", 2 ) unless @ARGV == 2;
+catch_signals();
 eval { export(@ARGV); 1 } or fail("$@");
 exit 0;

@@ -66,6 +66,8 @@ line on standard error; the file is then left untouched.
 =cut
 
 use Cwd qw(realpath);
+use FindBin qw($RealBin);
+use lib $RealBin;
 use Fcntl qw(O_RDONLY O_NONBLOCK O_WRONLY O_CREAT O_EXCL);
 use File::Basename qw(dirname);
 use IO::Handle;
@@ -183,11 +185,11 @@ sub read_document {
 sub parse_document {
     my ( $bytes, $file ) = @_;    # a reference: documents may be large
     require XML::LibXML;
-    my $parser = XML::LibXML->new(
+    require Zyn::Doc;
+    my %options = (
         no_network      => 1,
         load_ext_dtd    => 0,
         expand_entities => 0,
-        huge            => 0,
         validation      => 0,
         recover         => 0,
         xinclude        => 0,
@@ -195,7 +197,8 @@ sub parse_document {
     );
     my $doc = eval {
         local $SIG{__WARN__} = sub { };
-        $parser->load_xml( string => $$bytes );
+        # Big carried files and deep nesting are read; depth is checked below.
+        Zyn::Doc::parse_limited( \%options, string => $$bytes );
     };
     if ( !$doc ) {
         my $err = $@;
@@ -210,9 +213,28 @@ sub parse_document {
             $err = $err->message;
         }
         $err =~ s/ at \S+ line \d+\.?\s*$//;
+        fail("'$file' nests elements too deeply$where") if $err =~ /Excessive depth/i;
         fail("'$file' is not well-formed XML$where: $err");
     }
+    check_nesting( $doc, $file );
     return $doc;
+}
+
+# The editor's loader refuses deeper documents and larger entity expansions;
+# so do we, by the same limits.
+sub check_nesting {
+    my ( $doc, $file ) = @_;
+    my $limits = eval { Zyn::Doc::xml_limits() } or fail("$@");
+    my @pending = map { [ $_, 1 ] } ( $doc->documentElement // () );
+    while ( my $entry = pop @pending ) {
+        my ( $node, $depth ) = @$entry;
+        fail("'$file' nests elements deeper than $limits->{nesting} levels")
+          if $depth > $limits->{nesting};
+        push @pending, map { [ $_, $depth + 1 ] } grep { $_->nodeType == XML::LibXML::XML_ELEMENT_NODE() }
+          $node->childNodes;
+    }
+    # Entities stay unexpanded here, but what they would add is bounded alike.
+    eval { Zyn::Doc::check_entities( $doc, "'$file'", $limits ); 1 } or fail("$@");
 }
 
 # Entities are never expanded, but a document that names an outside file or

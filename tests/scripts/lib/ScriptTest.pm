@@ -45,8 +45,12 @@ sub spew {
 }
 
 # Runs the script with $^X; answers its exit status, the signal that ended it
-# (if any), and what it wrote to standard output and standard error.
+# (if any), and what it wrote to standard output and standard error. An
+# optional first hash sets the child's umask, a command to run it under
+# (prefix) and a routine the parent runs while it is running (meanwhile,
+# given its process id).
 sub run_script {
+    my $options = ref $_[0] eq 'HASH' ? shift : {};
     my ( $script, @args ) = @_;
     my $io = scratch_dir();
     my ( $out, $err ) = map { $io->dirname . "/$_" } qw(out err);
@@ -55,8 +59,11 @@ sub run_script {
         open STDIN,  '<', '/dev/null' or POSIX::_exit(126);
         open STDOUT, '>', $out                or POSIX::_exit(126);
         open STDERR, '>', $err                or POSIX::_exit(126);
-        exec { $^X } $^X, $script, @args or POSIX::_exit(127);
+        umask $options->{umask} if defined $options->{umask};
+        my @command = ( @{ $options->{prefix} // [] }, $^X, $script, @args );
+        exec { $command[0] } @command or POSIX::_exit(127);
     }
+    $options->{meanwhile}->($pid) if $options->{meanwhile};
     my $hung = 0;
     local $SIG{ALRM} = sub { $hung = 1; kill 'KILL', $pid };
     alarm $HANG_GUARD_SECONDS;

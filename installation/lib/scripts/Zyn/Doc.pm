@@ -15,13 +15,16 @@ tree shows it. Failures are reported by dying with a one-line message.
 =cut
 
 use Exporter qw(import);
-use Fcntl qw(O_RDONLY O_NONBLOCK O_WRONLY O_CREAT O_EXCL);
+use Fcntl qw(O_RDONLY O_NONBLOCK F_GETFL F_SETFL);
+use Encode qw(decode);
 use File::Basename qw(dirname);
+use File::Spec;
 use XML::LibXML;
 
 our @EXPORT_OK = qw(
   load_document child child_elements significant_nodes text_of child_text
-  function_child tree_nodes write_atomic same_file quote_name
+  function_child tree_nodes same_file quote_name
+  decode_path xml_limits parse_limited check_entities
 );
 
 # Build-step and library tags, by the level at which they stand.
@@ -81,6 +84,8 @@ my %JVMPI_KIND = (
           JVMPI_SOCKET) ),
 );
 
+my %PREDEFINED = map { $_ => 1 } qw(amp lt gt quot apos);
+
 my %PARSER_KIND = (
     PC_WEX => 'pcwex',
     PC_EDG => 'pcedg',
@@ -96,40 +101,119 @@ sub quote_name {
     return qq{"$text"};
 }
 
+# The limits the editor's loader enforces too, read from the installation at
+# every run so that both sides always agree.
+sub xml_limits {
+    my $file = File::Spec->catfile( dirname( dirname( File::Spec->rel2abs(__FILE__) ) ),
+        File::Spec->updir, 'xml-limits.properties' );
+    my $shown = quote_name( decode_path($file) );
+    open my $in, '<', $file or die "cannot read the XML limits $shown: $!\n";
+    my %limits;
+    while ( my $line = <$in> ) {
+        next if $line =~ /^\s*(?:[#!].*)?$/;
+        $limits{$1} = $2 if $line =~ /^\s*([\w.]+)\s*[=:]\s*(.*?)\s*$/;
+    }
+    close $in;
+    for my $key (qw(xml.maxNesting xml.maxEntityExpansion)) {
+        die "the XML limits $shown give no whole number for $key\n"
+          unless defined $limits{$key} && $limits{$key} =~ /\A[1-9][0-9]{0,11}\z/;
+    }
+    return { nesting => $limits{'xml.maxNesting'}, expansion => $limits{'xml.maxEntityExpansion'} };
+}
+
+# A path as given on the command line (bytes), as text for a message.
+sub decode_path {
+    my ($path) = @_;
+    return '' unless defined $path;
+    return utf8::is_utf8($path) ? $path : decode( 'UTF-8', $path, Encode::FB_DEFAULT );
+}
+
+# The messages of a parser error, its cause first.
+sub parser_errors {
+    my ($error) = @_;
+    return "$error" unless ref $error && $error->can('message');
+    my @messages;
+    for ( my $e = $error ; $e ; $e = $e->can('_prev') ? $e->_prev : undef ) {
+        unshift @messages, $e->message;
+    }
+    return @messages;
+}
+
+# libxml2's own size limits first: over them, a text node (a large carried
+# file) or deep nesting is read again without them, while an attribute value
+# over them stays refused (it would take minutes to read, and no saved
+# document has one). Answers the document, or dies with the parser's error.
+sub parse_limited {
+    my ( $options, @source ) = @_;
+    for my $huge ( 0, 1 ) {
+        my $doc = eval { XML::LibXML->new( %$options, huge => $huge )->load_xml(@source) };
+        return $doc if $doc;
+        my $error   = $@;
+        my $message = join ' ', parser_errors($error);
+        die $error if $huge || $message =~ /AttValue length too long/i;
+        die $error unless $message =~ /huge|too big|too long|Excessive depth/i;
+    }
+}
+
+# The whole document in memory: libxml2 reads a long start tag from a stream
+# in square time.
+sub read_bytes {
+    my ( $fh, $shown ) = @_;
+    my $bytes = '';
+    while (1) {
+        my $n = sysread( $fh, $bytes, 1 << 22, length $bytes );
+        die "cannot read document $shown: $!\n" unless defined $n;
+        return $bytes if $n == 0;
+    }
+}
+
+sub parse_xml {
+    my ( $fh, $shown, $limits ) = @_;
+    my %options = (
+        no_network      => 1,
+        load_ext_dtd    => 0,
+        expand_entities => 0,
+        expand_xinclude => 0,
+        recover         => 0,
+        validation      => 0,
+        line_numbers    => 1,
+    );
+    my $bytes = read_bytes( $fh, $shown );
+    my $doc = eval { parse_limited( \%options, string => $bytes ) };
+    return $doc if $doc;
+    my ($error) = parser_errors($@);
+    $error =~ s/\s+/ /g;
+    $error =~ s/^ | $//g;
+    $error =~ s/ at \S+ line \d+\.$//;
+    die "document $shown nests elements deeper than $limits->{nesting} levels\n"
+      if $error =~ /Excessive depth/i;
+    die "document $shown holds an attribute value longer than 10,000,000 characters\n"
+      if $error =~ /AttValue length too long/i;
+    my $where = ref $@ && $@->can('line') && $@->line ? ' line ' . $@->line : '';
+    die "document $shown is not well-formed XML$where: $error\n";
+}
+
 sub load_document {
     my ($path) = @_;
     die "no document given\n" unless defined $path && $path ne '';
-    my $shown = quote_name($path);
+    my $shown  = quote_name( decode_path($path) );
+    my $limits = xml_limits();
 
     # Non-blocking open, then a check on the open handle: a FIFO or a device,
     # even one swapped in after a check by name, is refused without waiting.
     sysopen( my $fh, $path, O_RDONLY | O_NONBLOCK )
       or die "cannot open document $shown: $!\n";
-    die "document $shown is a directory\n"           if -d $fh;
-    die "document $shown is not a regular file\n"    unless -f _;
+    die "document $shown is a directory\n"        if -d $fh;
+    die "document $shown is not a regular file\n" unless -f _;
+    my $flags = fcntl( $fh, F_GETFL, 0 );
+    fcntl( $fh, F_SETFL, $flags & ~O_NONBLOCK ) if defined $flags;
     binmode $fh;
 
-    my $parser = XML::LibXML->new(
-        no_network      => 1,
-        load_ext_dtd    => 0,
-        expand_entities => 0,
-        expand_xinclude => 0,
-        huge            => 0,
-        recover         => 0,
-        validation      => 0,
-        line_numbers    => 1,
-    );
-    my $doc = eval { $parser->load_xml( IO => $fh ) };
+    my $doc = parse_xml( $fh, $shown, $limits );
     close $fh;
-    unless ($doc) {
-        my $error = ref $@ && $@->can('message') ? $@->message : "$@";
-        $error =~ s/\s+/ /g;
-        $error =~ s/^ | $//g;
-        $error =~ s/ at \S+ line \d+\.$//;
-        my $where = ref $@ && $@->can('line') && $@->line ? ' line ' . $@->line : '';
-        die "document $shown is not well-formed XML$where: $error\n";
-    }
-    refuse_entities( $doc, $shown );
+    my $entities = check_entities( $doc, $shown, $limits );
+    expand_entities( $doc, $entities );
+    check_tree( $doc, $shown, $limits );
 
     my $root = $doc->documentElement;
     die "document $shown is empty\n" unless $root;
@@ -140,25 +224,114 @@ sub load_document {
     return $root;
 }
 
-# Entities are never expanded, so a declared or undeclared entity would
-# silently drop text; documents the editor writes never use any.
-sub refuse_entities {
-    my ( $doc, $shown ) = @_;
-    if ( my $dtd = $doc->internalSubset ) {
-        for my $decl ( $dtd->childNodes ) {
-            die "document $shown declares entities, which are not accepted\n"
-              if $decl->nodeType == XML_ENTITY_DECL;
-        }
+# Entities are read as the editor reads them: internal ones expanded up to the
+# shared bound on what all references together add, a reference to an
+# undeclared one kept as written in text and refused in an attribute, external
+# and parameter entities never read. Answers the declared entities by name.
+sub check_entities {
+    my ( $doc, $shown, $limits ) = @_;
+    my $dtd = $doc->internalSubset or return {};
+    my ( %entities, %external );
+    for my $decl ( grep { $_->nodeType == XML_ENTITY_DECL } $dtd->childNodes ) {
+        my $text = $decl->toString;
+        die "document $shown declares a parameter entity, which is not accepted\n"
+          if $text =~ /\A<!ENTITY\s+%/;
+        $entities{ $decl->nodeName } = $decl;
+        $external{ $decl->nodeName } = 1 if $text =~ /\A<!ENTITY\s+\S+\s+(?:SYSTEM|PUBLIC)\b/;
     }
+    return {} unless %entities;
+    my %size;
+    my $size_of;
+    $size_of = sub {
+        my ( $name, $seen ) = @_;
+        return $size{$name} if defined $size{$name};
+        my $decl = $entities{$name} or return 0;    # kept as written
+        die "document $shown uses the external entity &$name;, which is not accepted\n"
+          if $external{$name};
+        die "document $shown declares the entity &$name; in terms of itself\n" if $seen->{$name};
+        my $total   = 0;
+        my @pending = $decl->childNodes;
+        while ( my $part = shift @pending ) {
+            my $type = $part->nodeType;
+            if ( $type == XML_ENTITY_REF_NODE ) {
+                $total += $size_of->( $part->nodeName, { %$seen, $name => 1 } );
+            }
+            elsif ( $type == XML_ELEMENT_NODE ) {
+                unshift @pending, $part->childNodes;    # markup: its text and references count
+            }
+            else {
+                $total += length $part->textContent;
+            }
+            last if $total > $limits->{expansion};
+        }
+        return $size{$name} = $total;
+    };
+    my $total = 0;
     my @pending = ( $doc->documentElement // () );
     while ( my $node = pop @pending ) {
+        my @names;
+        for my $attr ( $node->attributes ) {
+            next unless $attr->can('toString');
+            for my $name ( $attr->toString =~ /&([^;#\s]+);/g ) {
+                next if $PREDEFINED{$name};
+                die "document $shown uses the undeclared entity &$name; in an attribute\n"
+                  unless $entities{$name};
+                push @names, $name;
+            }
+        }
         for my $kid ( $node->childNodes ) {
             my $type = $kid->nodeType;
-            die "document $shown uses the entity &"
-              . $kid->nodeName
-              . "; which is not accepted\n"
-              if $type == XML_ENTITY_REF_NODE;
+            push @names, $kid->nodeName if $type == XML_ENTITY_REF_NODE;
             push @pending, $kid if $type == XML_ELEMENT_NODE;
+        }
+        for my $name (@names) {
+            $total += $size_of->( $name, {} );
+            die "document $shown expands entities to more than "
+              . "$limits->{expansion} characters\n"
+              if $total > $limits->{expansion};
+        }
+    }
+    return \%entities;
+}
+
+# Attribute values come expanded from the parser; in content each reference
+# is replaced by a copy of its entity's nodes, until none is left.
+sub expand_entities {
+    my ( $doc, $entities ) = @_;
+    my @pending = ( $doc->documentElement // () );
+    while ( my $node = pop @pending ) {
+        my $again = 0;
+        for my $kid ( $node->childNodes ) {
+            my $type = $kid->nodeType;
+            if ( $type == XML_ENTITY_REF_NODE ) {
+                my $copy = $doc->createDocumentFragment;
+                if ( my $entity = $entities->{ $kid->nodeName } ) {
+                    $copy->appendChild( $_->cloneNode(1) ) for $entity->childNodes;
+                }
+                else {
+                    $copy->appendChild( $doc->createTextNode( '&' . $kid->nodeName . ';' ) );
+                }
+                $node->replaceChild( $copy, $kid );
+                $again = 1;
+            }
+            elsif ( $type == XML_ELEMENT_NODE ) {
+                push @pending, $kid;
+            }
+        }
+        push @pending, $node if $again;
+    }
+}
+
+# Nesting within the shared limit.
+sub check_tree {
+    my ( $doc, $shown, $limits ) = @_;
+    my @pending = map { [ $_, 1 ] } ( $doc->documentElement // () );
+    while ( my $entry = pop @pending ) {
+        my ( $node, $depth ) = @$entry;
+        die "document $shown nests elements deeper than $limits->{nesting} levels\n"
+          if $depth > $limits->{nesting};
+        for my $kid ( $node->childNodes ) {
+            push @pending, [ $kid, $depth + 1 ] if $kid->nodeType == XML_ELEMENT_NODE;
         }
     }
 }
@@ -321,40 +494,6 @@ sub same_file {
     my @a = stat $a or return 0;
     my @b = stat $b or return 0;
     return $a[0] == $b[0] && $a[1] == $b[1];
-}
-
-=head2 write_atomic(PATH, BYTES)
-
-Writes BYTES to a temporary file beside PATH and renames it into place, so
-PATH holds either its old content or the whole new one. A symbolic link at
-PATH is replaced, never followed.
-
-=cut
-
-sub write_atomic {
-    my ( $path, $bytes ) = @_;
-    my $shown = quote_name($path);
-    my $dir   = dirname($path);
-    my ( $out, $temp );
-    for ( 1 .. 20 ) {
-        $temp = sprintf '%s/.zyn.%d.%06d.tmp', $dir, $$, int rand 1_000_000;
-        last if sysopen( $out, $temp, O_WRONLY | O_CREAT | O_EXCL, 0600 );
-        die "cannot write $shown: $!\n" unless $!{EEXIST};
-        undef $out;
-    }
-    die "cannot write $shown: no free temporary name\n" unless $out;
-    binmode $out;
-    unless ( ( print {$out} $bytes ) && close $out ) {
-        my $error = $!;
-        unlink $temp;
-        die "cannot write $shown: $error\n";
-    }
-    chmod 0666 & ~umask, $temp;
-    unless ( rename $temp, $path ) {
-        my $error = $!;
-        unlink $temp;
-        die "cannot write $shown: $error\n";
-    }
 }
 
 1;
