@@ -4,6 +4,7 @@
 //
 //   zynbench [--sizes 1,10,50] [--repeat N] [--switches N] [--keys N] [--attributes N]
 //            [--keep DIR] [--profile load|bareopen|tree|firstpane|search|browse|type|save|baresave]
+//            [--long-lines-only]
 //   zynbench --generate MB FILE
 //
 // Under valgrind --tool=callgrind --collect-atstart=no, --profile collects the first run of one
@@ -382,6 +383,7 @@ struct Options
     int keys = 200;
     int attributes = 100000;
     QString keepDirectory;
+    bool longLinesOnly = false;
 };
 
 QList<QTreeWidgetItem *> allItems(QTreeWidget *tree)
@@ -943,6 +945,126 @@ void measureStartup(const QString &directory)
                editor / (bare + perlStart), 2.0);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Long lines: one line of 10 MB against the same text in lines of 80 characters
+
+// Letters without a blank: the line offers layout no break at all.
+QString longText(int bytes, bool broken)
+{
+    QString text;
+    text.reserve(bytes + bytes / 80 + 1);
+    for (int i = 0; i < bytes; ++i) {
+        text.append(QChar(u'a' + i % 26));
+        if (broken && i % 80 == 79)
+            text.append(u'\n');
+    }
+    return text;
+}
+
+QString writeLongLineDocument(const QString &directory, const QString &name,
+                              const QString &rootComment, const QString &fileText)
+{
+    const QString path = directory + u'/' + name;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    QTextStream out(&file);
+    out << "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN Name=\"long\" type=\"CCPP\" "
+           "Version=\"V2009\" read_only=\"no\" Doc=\"ZYN\"><COMMENT>"
+        << rootComment << "</COMMENT><BUILD Label=\"Build\" Doc=\"BUILD\"><COMMENT/>"
+        << "<NEWCMDFILE Name=\"data.txt\" Doc=\"NEWCMDFILE\"><COMMENT/><VALUE>" << fileText
+        << "</VALUE></NEWCMDFILE></BUILD></ZYN>\n";
+    out.flush();
+    if (!file.commit())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+struct LongLineFigures
+{
+    double open = 0;
+    double selectFile = 0;
+};
+
+// Open until the root's pane is painted; then selecting the carried file until it is painted.
+LongLineFigures measureLongLineDocument(const QString &path, int repeat)
+{
+    std::vector<double> open, select;
+    for (int round = 0; round < repeat; ++round) {
+        std::unique_ptr<QAZynEditor> editor = newEditor();
+        QElapsedTimer timer;
+        timer.start();
+        QDomElement root = editor->getRootElement(path);
+        if (root.isNull() || !editor->buildTree(root))
+            qFatal("cannot open %s", qPrintable(path));
+        QAZynEditorTree *tree = editor->editorTree();
+        tree->setCurrentItem(tree->topLevelItem(0));
+        settle();
+        editor->repaint();
+        open.push_back(msOf(timer));
+
+        QTreeWidgetItem *file = findItem(tree, QStringLiteral("Name"), QStringLiteral("data.txt"));
+        timer.restart();
+        tree->setCurrentItem(file);
+        settle();
+        editor->repaint();
+        select.push_back(msOf(timer));
+    }
+    return { median(open), median(select) };
+}
+
+void measureLongLines(const Options &options, const QString &directory)
+{
+    constexpr int Bytes = 10 * 1024 * 1024;
+    print("\n== long lines: 10 MB on one line against the same text in 80-character lines ==\n");
+    const QString oneLine = longText(Bytes, false);
+    const QString lines = longText(Bytes, true);
+    const QString small = QStringLiteral("short");
+    const LongLineFigures commentOne = measureLongLineDocument(
+        writeLongLineDocument(directory, QStringLiteral("comment-line.xdp"), oneLine, small),
+        options.repeat);
+    const LongLineFigures commentLines = measureLongLineDocument(
+        writeLongLineDocument(directory, QStringLiteral("comment-lines.xdp"), lines, small),
+        options.repeat);
+    const LongLineFigures fileOne = measureLongLineDocument(
+        writeLongLineDocument(directory, QStringLiteral("file-line.xdp"), small, oneLine),
+        options.repeat);
+    const LongLineFigures fileLines = measureLongLineDocument(
+        writeLongLineDocument(directory, QStringLiteral("file-lines.xdp"), small, lines),
+        options.repeat);
+    printFigure(QStringLiteral("long_open_comment_line"), "open, root comment one 10 MB line",
+                commentOne.open);
+    printFigure(QStringLiteral("long_open_comment_lines"), "open, root comment in 80-char lines",
+                commentLines.open);
+    printRatio(QStringLiteral("ratio_long_open_comment"), "open: one line / 80-char lines",
+               commentOne.open / commentLines.open, 2);
+    printFigure(QStringLiteral("long_select_file_line"), "select carried file, one 10 MB line",
+                fileOne.selectFile);
+    printFigure(QStringLiteral("long_select_file_lines"), "select carried file, 80-char lines",
+                fileLines.selectFile);
+    printRatio(QStringLiteral("ratio_long_select_file"), "select file: one line / 80-char lines",
+               fileOne.selectFile / fileLines.selectFile, 2);
+
+    // Typing into the long line, in the comment and in the carried file.
+    std::unique_ptr<QAZynEditor> editor = newEditor();
+    QDomElement root = editor->getRootElement(directory + QStringLiteral("/comment-line.xdp"));
+    editor->buildTree(root);
+    editor->editorTree()->setCurrentItem(editor->editorTree()->topLevelItem(0));
+    settle();
+    if (QPlainTextEdit *edit = paneEdit(*editor, "commentEdit"))
+        printSamples(QStringLiteral("long_key_comment"), "keystroke in a 10 MB comment line",
+                     typeInto(edit, options.keys), 16);
+    editor = newEditor();
+    root = editor->getRootElement(directory + QStringLiteral("/file-line.xdp"));
+    editor->buildTree(root);
+    QAZynEditorTree *tree = editor->editorTree();
+    tree->setCurrentItem(findItem(tree, QStringLiteral("Name"), QStringLiteral("data.txt")));
+    settle();
+    if (QPlainTextEdit *edit = paneEdit(*editor, "textEdit"))
+        printSamples(QStringLiteral("long_key_file"), "keystroke in a 10 MB carried-file line",
+                     typeInto(edit, options.keys), 16);
+}
+
 int runAll(const Options &options)
 {
     std::optional<QTemporaryDir> temporary;
@@ -958,6 +1080,13 @@ int runAll(const Options &options)
     print("zynbench: Qt %s, platform %s, documents in %s, load average %s\n", qVersion(),
           qPrintable(QGuiApplication::platformName()), qPrintable(directory),
           loadAverage.readAll().trimmed().constData());
+
+    measureLongLines(options, directory);
+    if (options.longLinesOnly) {
+        print("\nZYNBENCH %s\n",
+              QJsonDocument(g_results).toJson(QJsonDocument::Compact).constData());
+        return 0;
+    }
 
     std::vector<SizeFigures> all;
     for (double size : options.sizesMb)
@@ -1066,13 +1195,16 @@ int main(int argc, char *argv[])
         } else if (argument == QLatin1String("--profile")) {
             g_profiledPhase = value;
             ++i;
+        } else if (argument == QLatin1String("--long-lines-only")) {
+            options.longLinesOnly = true;
         } else if (argument == QLatin1String("--keep")) {
             options.keepDirectory = value;
             ++i;
         } else {
             std::fprintf(stderr,
                          "Usage: zynbench [--sizes 1,10,50] [--repeat N] [--switches N] "
-                         "[--keys N] [--attributes N] [--keep DIR] [--profile PHASE]\n       "
+                         "[--keys N] [--attributes N] [--keep DIR] [--profile PHASE] "
+                         "[--long-lines-only]\n       "
                          "zynbench --generate MB FILE\n");
             return 2;
         }

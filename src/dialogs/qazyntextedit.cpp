@@ -1,6 +1,7 @@
 #include "dialogs/qazyntextedit.h"
 
 #include "dialogs/qazynfinddialog.h"
+#include "panes/qalonglines.h"
 #include "sdk/getpix.h"
 #include "services/qadialogseam.h"
 
@@ -9,10 +10,10 @@
 #include <QTextBlock>
 
 QAZynTextEdit::QAZynTextEdit(QWidget *parent, int lineOffset, const QString &name)
-    : QPlainTextEdit(parent)
-    , m_lineOffset(lineOffset)
+    : QAPlainTextEdit(parent)
 {
     setObjectName(name);
+    makeCodeField(lineOffset);
 }
 
 QMenu *QAZynTextEdit::createPopupMenu(const QPoint &position)
@@ -87,15 +88,15 @@ void QAZynTextEdit::findInText(const QASearchRequest &request)
 
 void QAZynTextEdit::gotoDialog()
 {
-    const int minimum = m_lineOffset + 1;
-    const int maximum = blockCount() + m_lineOffset;
+    const int minimum = lineOffset() + 1;
+    const int maximum = lineCount() + lineOffset();
     int value = qBound(minimum, 10, maximum);
     if (!QADialogSeam::instance().getInt(this, tr("Goto line"), tr("Please enter the line number"),
                                          &value, minimum, maximum, 1))
         return;
 
-    const int blockNumber = qBound(0, value - m_lineOffset - 1, blockCount() - 1);
-    const QTextBlock block = document()->findBlockByNumber(blockNumber);
+    const int line = qBound(0, value - lineOffset() - 1, lineCount() - 1);
+    const QTextBlock block = QALongLines::firstBlockOfLine(document(), line);
     QTextCursor cursor(block);
     cursor.setPosition(block.position() + qMin(1, block.length() - 1));
     setTextCursor(cursor);

@@ -2,21 +2,20 @@
 
 #include "dialogs/qasearchrequest.h"
 
-#include <QPlainTextEdit>
+#include "panes/qaplaintextedit.h"
 
 class QAzynFindDialog;
 class QMenu;
 
-// The code editor of free-text and function panes, with find, find next and go to line.
-class QAZynTextEdit : public QPlainTextEdit
+// The code editor of free-text and function panes, with find, find next and go to line; its
+// lines are numbered as the go-to prompt counts them.
+class QAZynTextEdit : public QAPlainTextEdit
 {
     Q_OBJECT
 
 public:
     // lineOffset: lines that precede the fragment in the file it ends up in.
     explicit QAZynTextEdit(QWidget *parent, int lineOffset, const QString &name = QString());
-
-    int lineOffset() const { return m_lineOffset; }
 
     // The standard context menu followed by find, find next and go to; the caller owns it.
     QMenu *createPopupMenu(const QPoint &position);
@@ -32,5 +31,4 @@ protected:
 
 private:
     QAzynFindDialog *m_findDialog = nullptr;
-    int m_lineOffset;
 };

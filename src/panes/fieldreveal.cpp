@@ -3,6 +3,7 @@
 #include "panes/qabinarymacro.h"
 #include "panes/qacheckbox.h"
 #include "panes/qalineedit.h"
+#include "panes/qalonglines.h"
 #include "panes/qaoptionnalmacro.h"
 #include "panes/qatextmacro.h"
 
@@ -17,10 +18,14 @@ void selectText(QPlainTextEdit *edit, const QAFieldRef &field)
 {
     if (!edit)
         return;
-    const int end = edit->document()->characterCount() - 1;
+    const QTextDocument *document = edit->document();
+    const int end = document->characterCount() - 1;
+    // Offsets count in the element's text; a long line may be shown in pieces.
+    const int from = QALongLines::documentPosition(document, field.start);
+    const int to = QALongLines::documentPosition(document, field.start + field.length);
     QTextCursor cursor(edit->document());
-    cursor.setPosition(qBound(0, field.start, end));
-    cursor.setPosition(qBound(0, field.start + field.length, end), QTextCursor::KeepAnchor);
+    cursor.setPosition(qBound(0, from, end));
+    cursor.setPosition(qBound(0, to, end), QTextCursor::KeepAnchor);
     edit->setTextCursor(cursor);
     edit->ensureCursorVisible();
     focus(edit);

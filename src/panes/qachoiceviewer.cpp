@@ -117,7 +117,7 @@ void QAChoiceViewer::addTabs(const QDomElement &choice)
         }
         if (!tab)
             continue;
-        tabWidget->addTab(tab, documentLabel(onglet));
+        tabWidget->addTab(tab, escapeMnemonics(documentLabel(onglet)));
         tabOnglets.append(position);
     }
 }

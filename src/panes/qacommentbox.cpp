@@ -15,8 +15,8 @@ QACommentBox QACommentBox::add(QWidget *pane, QBoxLayout *layout, const QString 
     box.edit->setFrameStyle(QFrame::Box | QFrame::Raised);
     box.edit->setLineWidth(1);
     box.edit->setMidLineWidth(2);
-    box.edit->setPlainText(text);
-    box.title = new QLabel(title, pane);
+    setExactPlainText(box.edit, text);
+    box.title = new QLabel(escapeMnemonics(title), pane);
     box.title->setBuddy(box.edit);
     layout->addWidget(box.title);
     layout->addSpacing(5);
@@ -27,6 +27,11 @@ QACommentBox QACommentBox::add(QWidget *pane, QBoxLayout *layout, const QString 
 void QACommentBox::refill(const QString &newTitle, const QString &text) const
 {
     const QSignalBlocker blocker(edit);
-    title->setText(newTitle);
-    edit->setPlainText(text);
+    title->setText(escapeMnemonics(newTitle));
+    setExactPlainText(edit, text);
+}
+
+QString escapeMnemonics(QString text)
+{
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }

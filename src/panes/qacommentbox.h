@@ -22,3 +22,6 @@ struct QACommentBox
     // textChanged() is blocked meanwhile.
     void refill(const QString &newTitle, const QString &text) const;
 };
+
+// A document's text shown by a label with a buddy: '&' stays a character, not a shortcut mark.
+QString escapeMnemonics(QString text);

@@ -4,6 +4,7 @@
 #include "document/domtext.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
+#include "panes/qacommentbox.h"
 #include "panes/qatextedit.h"
 
 #include <QCoreApplication>
@@ -26,10 +27,10 @@ QACommentViewer::QACommentViewer(QDomElement element, QWidget *parent, QAZynDocB
     commentEdit->setFrameStyle(QFrame::Box | QFrame::Raised);
     commentEdit->setLineWidth(1);
     commentEdit->setMidLineWidth(2);
-    commentEdit->setPlainText(childText(Zyn::Tag::Comment, element, 1));
+    setExactPlainText(commentEdit, childText(Zyn::Tag::Comment, element, 1));
 
     //: used to display title on comment window, %1 is the subject of the comment
-    auto *title = new QLabel(tr("Comment for %1 node ").arg(titleSubject()), this);
+    auto *title = new QLabel(escapeMnemonics(tr("Comment for %1 node ").arg(titleSubject())), this);
     title->setObjectName(QStringLiteral("commentLabel"));
     title->setBuddy(commentEdit);
 

@@ -2,6 +2,7 @@
 
 #include "document/domtext.h"
 #include "document/zynformat.h"
+#include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
 #include <QLabel>
@@ -16,6 +17,9 @@ static QLabel *fixedTextLabel(const QString &text, const QString &name, QWidget 
     return label;
 }
 
+// Numbered like the body of a function pane: after the lines of its prototype.
+static constexpr int BodyLineOffset = 3;
+
 QAFctOnglet::QAFctOnglet(const QDomElement &function, QWidget *parent)
     : QWidget(parent)
     , element(function)
@@ -23,18 +27,24 @@ QAFctOnglet::QAFctOnglet(const QDomElement &function, QWidget *parent)
     setObjectName(QStringLiteral("fctOnglet"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
-    layout->addWidget(
-        fixedTextLabel(childText(Zyn::Tag::Proto, element, 1), QStringLiteral("proto"), this));
-    layout->addSpacing(5);
     textEdit = new QATextEdit(this);
     textEdit->setObjectName(QStringLiteral("textEdit"));
-    textEdit->setPlainText(childText(Zyn::Tag::ValueText, element, 1));
+    textEdit->makeCodeField(BodyLineOffset);
+    textEdit->setExactText(childText(Zyn::Tag::ValueText, element, 1));
+    textEdit->setLanguage(codeLanguageOf(element));
     // A body with nowhere to go would silently drop what the user types.
     textEdit->setReadOnly(element.firstChildElement(Zyn::Tag::ValueText).isNull());
+    QLabel *proto
+        = fixedTextLabel(childText(Zyn::Tag::Proto, element, 1), QStringLiteral("proto"), this);
+    QLabel *tail
+        = fixedTextLabel(childText(Zyn::Tag::Tail, element, 1), QStringLiteral("tail"), this);
+    textEdit->alignLabel(proto);
+    textEdit->alignLabel(tail);
+    layout->addWidget(proto);
+    layout->addSpacing(5);
     layout->addWidget(textEdit);
     layout->addSpacing(5);
-    layout->addWidget(
-        fixedTextLabel(childText(Zyn::Tag::Tail, element, 1), QStringLiteral("tail"), this));
+    layout->addWidget(tail);
     layout->addSpacing(10);
 
     connect(textEdit, &QATextEdit::isPressed, this, &QAFctOnglet::textEditPressed);

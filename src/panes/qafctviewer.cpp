@@ -5,6 +5,7 @@
 #include "document/domtext.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
+#include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
 #include <QCoreApplication>
@@ -55,16 +56,19 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     layout->addWidget(box);
 
     const QDomElement function = functionElement(element);
-    protoLabel
-        = fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box);
-    boxLayout->addWidget(protoLabel);
     textEdit = new QAZynTextEdit(box, BodyLineOffset);
     textEdit->setObjectName(QStringLiteral("textEdit"));
-    textEdit->setPlainText(childText(Zyn::Tag::ValueText, function, 1));
+    textEdit->setExactText(childText(Zyn::Tag::ValueText, function, 1));
+    textEdit->setLanguage(codeLanguageOf(function));
     // A body with nowhere to go would silently drop what the user types.
     textEdit->setReadOnly(function.firstChildElement(Zyn::Tag::ValueText).isNull());
-    boxLayout->addWidget(textEdit);
+    protoLabel
+        = fixedTextLabel(childText(Zyn::Tag::Proto, function, 1), QStringLiteral("proto"), box);
     tailLabel = fixedTextLabel(childText(Zyn::Tag::Tail, function, 1), QStringLiteral("tail"), box);
+    textEdit->alignLabel(protoLabel);
+    textEdit->alignLabel(tailLabel);
+    boxLayout->addWidget(protoLabel);
+    boxLayout->addWidget(textEdit);
     boxLayout->addWidget(tailLabel);
 
     layout->addSpacing(10);

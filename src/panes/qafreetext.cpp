@@ -6,6 +6,7 @@
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
 #include "panes/qacommentbox.h"
+#include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,8 @@ QAFreeText::QAFreeText(QDomElement element, QWidget *parent, QAZynDocBrowser *do
     textEdit->setFrameStyle(QFrame::Box | QFrame::Raised);
     textEdit->setLineWidth(1);
     textEdit->setMidLineWidth(2);
-    textEdit->setPlainText(childText(Zyn::Tag::ValueText, element, 1));
+    textEdit->setExactText(childText(Zyn::Tag::ValueText, element, 1));
+    textEdit->setLanguage(codeLanguageOf(element));
 
     //: used in Add ASCII file window
     auto *textLabel = new QLabel(tr("Enter text here:"), this);

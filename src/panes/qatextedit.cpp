@@ -1,9 +1,11 @@
 #include "panes/qatextedit.h"
 
+#include "panes/qalonglines.h"
+
 #include <QTextDocument>
 
 QATextEdit::QATextEdit(QWidget *parent)
-    : QPlainTextEdit(parent)
+    : QAPlainTextEdit(parent)
 { }
 
 void QATextEdit::setFocus()
@@ -24,7 +26,13 @@ void QATextEdit::focusInEvent(QFocusEvent *event)
 
 QString exactPlainText(const QPlainTextEdit *edit)
 {
-    QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    return QALongLines::text(edit->document());
+}
+
+void setExactPlainText(QPlainTextEdit *edit, const QString &text)
+{
+    if (auto *field = qobject_cast<QAPlainTextEdit *>(edit))
+        field->setExactText(text);
+    else
+        QALongLines::setText(edit, text);
 }

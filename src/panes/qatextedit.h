@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include "panes/qaplaintextedit.h"
 
 // Reports that it takes the keyboard focus, however the focus arrives (setFocus(), a click, Tab
 // or a label shortcut), so that a pane knows which field the user works on.
-class QATextEdit : public QPlainTextEdit
+class QATextEdit : public QAPlainTextEdit
 {
     Q_OBJECT
 
@@ -27,5 +27,7 @@ private:
 class QPlainTextEdit;
 
 // The text of an editor exactly as it holds it: unlike toPlainText(), non-breaking spaces stay
-// non-breaking.
+// non-breaking, and a long line shown in pieces is one line again.
 QString exactPlainText(const QPlainTextEdit *edit);
+// Sets the text so that exactPlainText() gives it back, whatever the length of its lines.
+void setExactPlainText(QPlainTextEdit *edit, const QString &text);
