@@ -11,6 +11,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
@@ -23,9 +24,10 @@ namespace {
 const char ChildLock[] = "ZYN_DISKFILES_LOCK";
 const char ChildSave[] = "ZYN_DISKFILES_SAVE";
 const char ChildLimit[] = "ZYN_DISKFILES_FSIZE";
+const char ChildUser[] = "ZYN_DISKFILES_USER";
 
-// Child modes: hold the lock on a document until killed, or save under a file size limit
-// (SIGXFSZ left at its default) and report whether the save said it worked.
+// Child modes: hold the lock on a document until killed, or save (as another user, under a file
+// size limit with SIGXFSZ left at its default) and report whether the save said it worked.
 int runChild()
 {
     if (qEnvironmentVariableIsSet(ChildLock)) {
@@ -37,10 +39,17 @@ int runChild()
         ::pause();
         return 0;
     }
-    rlimit limit {};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = qEnvironmentVariable(ChildLimit).toULongLong();
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    if (qEnvironmentVariableIsSet(ChildUser)) {
+        const auto id = qEnvironmentVariable(ChildUser).toUInt();
+        if (::setgid(gid_t(id)) != 0 || ::setuid(uid_t(id)) != 0)
+            return 2;
+    }
+    if (qEnvironmentVariableIsSet(ChildLimit)) {
+        rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = qEnvironmentVariable(ChildLimit).toULongLong();
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
     const QByteArray bytes(64 * 1024, 'n');
     return QAFileSaver::save(qEnvironmentVariable(ChildSave), bytes) ? 0 : 3;
 }
@@ -343,6 +352,40 @@ private Q_SLOTS:
             QCOMPARE(readAll(other), bytes);
         }
         QCOMPARE(QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList { QStringLiteral("doc.xdp") });
+    }
+
+    // Root writes anywhere: the read-only directory is tried by an ordinary user.
+    void saveInAReadOnlyDirectoryAsAnotherUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("the read-only directory row of saveKeepsWhatTheFileIs covers it");
+        const uid_t nobody = 65534;
+        QTemporaryDir shared(QDir::tempPath() + QStringLiteral("/zyn-rodir-XXXXXX"));
+        QVERIFY(shared.isValid());
+        QVERIFY(QFile::setPermissions(shared.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                          | QFile::ReadOther | QFile::ExeOther));
+        const QString path = shared.filePath(QStringLiteral("doc.xdp"));
+        QVERIFY(writeFile(path, "<ZYN/>\n"));
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+        const struct stat before = statOf(path);
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(ChildSave), path);
+        environment.insert(QLatin1String(ChildUser), QString::number(nobody));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(readAll(path), QByteArray(64 * 1024, 'n'));
+        const struct stat after = statOf(path);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_uid, nobody);
+        QCOMPARE(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList { QStringLiteral("doc.xdp") });
     }
 

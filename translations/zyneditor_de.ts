@@ -150,6 +150,108 @@ Tamsk, Velmora, Corvin und Halvern sind eingetragene Marken von Velmora Software
     </message>
 </context>
 <context>
+    <name>QADocumentGuard</name>
+    <message>
+        <source>%1
+
+is already open in another editor (%2). Saving in both would overwrite one editor&apos;s changes with the other&apos;s.
+
+Open it anyway?</source>
+        <translation>%1
+
+ist bereits in einem anderen Editor geöffnet (%2). Speichern in beiden würde die Änderungen des einen mit denen des anderen überschreiben.
+
+Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 were kept from a session that ended unexpectedly (%2).
+
+Restore them?</source>
+        <translation>Nicht gespeicherte Änderungen an %1 wurden aus einer unerwartet beendeten Sitzung aufbewahrt (%2).
+
+Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The file itself no longer exists: the restored document is saved under a new name.</source>
+        <translation>Die Datei selbst existiert nicht mehr: Das wiederhergestellte Dokument wird unter einem neuen Namen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Decide later</source>
+        <translation>Später entscheiden</translation>
+    </message>
+    <message>
+        <source>The file %1 was changed on disk since this document was opened or last saved.
+
+Overwrite it with this document?</source>
+        <translation>Die Datei %1 wurde auf der Festplatte geändert, seit dieses Dokument geöffnet oder zuletzt gespeichert wurde.
+
+Mit diesem Dokument überschreiben?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>The file %1 was deleted or moved by another program.
+
+The document stays open here; saving it writes the file again.</source>
+        <translation>Die Datei %1 wurde von einem anderen Programm gelöscht oder verschoben.
+
+Das Dokument bleibt hier geöffnet; Speichern schreibt die Datei neu.</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>The file %1 was changed on disk by another program, and this document has unsaved changes.</source>
+        <translation>Die Datei %1 wurde von einem anderen Programm auf der Festplatte geändert, und dieses Dokument hat nicht gespeicherte Änderungen.</translation>
+    </message>
+    <message>
+        <source>Reload and lose my changes</source>
+        <translation>Neu laden und meine Änderungen verwerfen</translation>
+    </message>
+    <message>
+        <source>xdp file not saved.</source>
+        <translation>xdp-Datei nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The file was changed on disk and has been read again.</source>
+        <translation>Die Datei wurde auf der Festplatte geändert und neu eingelesen.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes restored; save them to keep them.</source>
+        <translation>Nicht gespeicherte Änderungen wiederhergestellt; speichern Sie sie, um sie zu behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>QADocumentLock</name>
+    <message>
+        <source>process %1 on %2</source>
+        <translation>Prozess %1 auf %2</translation>
+    </message>
+</context>
+<context>
     <name>QAFctViewer</name>
     <message>
         <source>Comment for &quot;%1&quot; node </source>

@@ -3,6 +3,7 @@
 #include "app/qamainwindoweditor.h"
 
 #include "app/editforwarding.h"
+#include "app/qadocumentguard.h"
 #include "app/qazyndocumentsession.h"
 #include "app/qazynscriptrun.h"
 #include "dialogs/qapreferences.h"
@@ -11,6 +12,7 @@
 #include "dialogs/qazynprefdialog.h"
 #include "dialogs/qazynsplashwindow.h"
 #include "dialogs/qazynversion.h"
+#include "document/qarecoverystore.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditortree.h"
 #include "sdk/getpix.h"
@@ -217,7 +219,9 @@ void QAMainWindowEditor::writeSettings(const QString &recentFile)
     m_settings->setValue(QLatin1String(DocSplitterKey), sizes.value(0));
     m_settings->setValue(QLatin1String(PaneSplitterKey), sizes.value(1));
     m_settings->setValue(QLatin1String(HelpBrowserKey), m_editor->help().getCommand());
-    m_settings->setValue(QLatin1String(RecentFileKey), recentFile);
+    // Absolute and clean, so that a start from another directory finds it.
+    m_settings->setValue(QLatin1String(RecentFileKey),
+                         QDir::cleanPath(QFileInfo(recentFile).absoluteFilePath()));
     m_settings->sync();
 }
 
@@ -321,13 +325,18 @@ void QAMainWindowEditor::createFindBar()
 void QAMainWindowEditor::openStartupDocument()
 {
     // A missing start-up document is no error: the window just starts empty.
+    // A file that is gone is still offered when unsaved work of it was recovered.
+    const auto worthOpening = [](const QString &path) {
+        return !path.isEmpty()
+            && (QFileInfo(path).isFile() || QARecoveryStore::hasRecoveryFor(path));
+    };
     if (!m_commandLineFile.isEmpty()) {
-        if (QFileInfo(m_commandLineFile).isFile())
+        if (worthOpening(m_commandLineFile))
             loadFile(m_commandLineFile, false);
         return;
     }
     const QString recent = m_settings->value(QLatin1String(RecentFileKey)).toString();
-    if (!recent.isEmpty() && QFileInfo(recent).isFile())
+    if (worthOpening(recent))
         loadFile(recent, false);
 }
 
@@ -464,6 +473,9 @@ void QAMainWindowEditor::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // A binary add in progress would keep its wait window, and so the program, alive.
+    m_editor->editorTree()->cancelBinaryAdd();
+    m_session->guard()->closed();
     QAZynScriptRun::waitForRuns(this);
     m_settings->sync();
     event->accept();

@@ -45,6 +45,7 @@ QAZynDocumentSession::QAZynDocumentSession(const QString &programPath, QWidget *
     resetGenerateIn();
     m_targets.scan(m_generateIn);
     m_templateDir = m_generateIn + QDir::separator() + QStringLiteral("xml");
+    m_guard = new QADocumentGuard(this, window);
 }
 
 void QAZynDocumentSession::attach(QAZynEditor *editor, QAZYNVersion *versionChecker)
@@ -167,13 +168,18 @@ void QAZynDocumentSession::fileGenerateAs()
 
 void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
 {
-    if (path.isEmpty())
-        return;
-    if (!canBeRead(path)) {
+    const QString documentPath = asNew ? m_templateDir + QDir::separator() + NewDocumentName : path;
+    if (!path.isEmpty() && m_guard->beforeOpen(path, documentPath, asNew))
+        readDocument(path, documentPath, asNew);
+}
+
+bool QAZynDocumentSession::readDocument(const QString &source, const QString &name, bool asNew)
+{
+    if (!canBeRead(source)) {
         QADialogSeam::instance().message(
             m_window, QMessageBox::Warning, caption(),
-            path + tr("\n\nYou don't have the access right to read this .xdp file."));
-        return;
+            source + tr("\n\nYou don't have the access right to read this .xdp file."));
+        return false;
     }
     Q_EMIT statusMsg(tr("Loading file..."), 0);
 
@@ -181,10 +187,10 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
     // document as it was; an accepted one becomes the editor's as it is, read only once.
     QDomDocument candidate;
     QAAttributeOrder attributeOrder;
-    const QDomElement accepted = readAcceptedRoot(path, candidate, &attributeOrder);
+    const QDomElement accepted = readAcceptedRoot(source, candidate, &attributeOrder);
     if (accepted.isNull()) {
         rejectLoad();
-        return;
+        return false;
     }
 
     m_editor->clearTree();
@@ -196,23 +202,25 @@ void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
         ? m_rootElement.attribute(Zyn::Attr::GenerateIn)
         : QString();
     const QString current = QFileInfo(m_generateIn).isDir() ? m_generateIn : defaultGenerateIn();
-    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, path, current,
+    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, name, current,
                                               defaultGenerateIn());
     m_editor->setGenerateIn(m_generateIn);
 
     if (!m_editor->buildTree(m_rootElement)) {
         failLoad();
-        return;
+        return false;
     }
-    showDocument(asNew, path);
+    showDocument(asNew, name);
+    return true;
 }
 
 // The steps of a load once the tree is built.
-void QAZynDocumentSession::showDocument(bool asNew, const QString &path)
+void QAZynDocumentSession::showDocument(bool asNew, const QString &documentPath)
 {
     showFirstNode(false);
     Q_EMIT documentOpen(true);
-    m_currentFilePath = asNew ? m_templateDir + QDir::separator() + NewDocumentName : path;
+    m_currentFilePath = documentPath;
+    m_guard->opened(documentPath, !asNew);
     m_targets.setCurrent(
         m_targets.find(currentTargetDirectory(), QAZynTargets::label(m_rootElement)));
     updateCaption();
@@ -322,12 +330,15 @@ bool QAZynDocumentSession::saveFile(const QString &path)
     m_editor->acceptRename(m_editor->editorTree()->currentItem());
     if (!confirmTargetName())
         return false;
+    if (!m_guard->mayOverwrite(path))
+        return false;
 
     int dropped = 0;
     if (!writeDocument(path, &dropped)) {
         Q_EMIT statusMsg(tr("ERROR: cannot save the file."), ResultDuration);
         return false;
     }
+    m_guard->saved(path);
     Q_EMIT saved(path);
     m_targets.replaceCurrent(currentTargetDirectory(), QAZynTargets::label(m_rootElement));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/qadocumentguard.h"
 #include "app/qazyntargets.h"
 #include "sdk/qaxmleditor.h"
 
@@ -38,6 +39,8 @@ public:
     QAZynTargets &targets() { return m_targets; }
     const QAZynTargets &targets() const { return m_targets; }
     bool isTargetNameFree(const QDomElement &root) const;
+    QAZynEditor *editor() const { return m_editor; }
+    QADocumentGuard *guard() const { return m_guard; }
 
     void fileNew();
     void fileOpen();
@@ -47,6 +50,8 @@ public:
     void fileGenerateAs();
     void loadFile(const QString &path, bool asNew);
     bool saveFile(const QString &path);
+    // Reads source as the document named name; answers whether it is now open.
+    bool readDocument(const QString &source, const QString &name, bool asNew);
 
     // The window's close: false when the user keeps it open or the save did not happen.
     bool mayClose();
@@ -72,7 +77,7 @@ private:
     bool writeDocument(const QString &path, int *droppedCharacters);
     QDomElement readAcceptedRoot(const QString &path, QDomDocument &document,
                                  QAAttributeOrder *attributeOrder);
-    void showDocument(bool asNew, const QString &path);
+    void showDocument(bool asNew, const QString &documentPath);
     void rejectLoad();
     void failLoad();
     void showFirstNode(bool rename);
@@ -95,4 +100,5 @@ private:
     QAZynTargets m_targets;
     QAZynEditor *m_editor = nullptr;
     QAZYNVersion *m_versionChecker = nullptr;
+    QADocumentGuard *m_guard = nullptr;
 };

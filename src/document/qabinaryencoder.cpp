@@ -76,6 +76,17 @@ bool QABinaryEncoder::start(const QString &file)
     return false;
 }
 
+void QABinaryEncoder::cancel()
+{
+    if (!m_encoderProcess)
+        return;
+    // Its end is reported here, as aborted, not as a crash.
+    m_encoderProcess->disconnect(this);
+    m_encoderProcess->kill();
+    m_encoderProcess->waitForFinished(5000);
+    fail(QString(), QString(), tr("ERROR: adding binary file aborted."));
+}
+
 void QABinaryEncoder::getStd(const QString &line)
 {
     // Only the last line is shown; a trailing blank line would hide it.

@@ -24,6 +24,8 @@ public:
     bool isRunning() const { return m_encoderProcess != nullptr; }
     // Starts encoding file; false when the run could not start (failed() has been emitted).
     bool start(const QString &file);
+    // Stops a run in progress; the add ends as aborted.
+    void cancel();
 
 Q_SIGNALS:
     // The encoded content, in a document of its own.

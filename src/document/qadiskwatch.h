@@ -45,6 +45,9 @@ public:
     bool differsOnDisk() const;
     bool isGone() const;
 
+    // The last report went unanswered: the next check reports the same state again.
+    void forgetReport() { m_hasReported = false; }
+
 public Q_SLOTS:
     // Emits changedOnDisk() when the disk differs and that state was not reported yet.
     void check();

@@ -217,6 +217,11 @@ bool QAZynEditorTree::isAddingBinaryFile() const
     return m_encoder->isRunning();
 }
 
+void QAZynEditorTree::cancelBinaryAdd()
+{
+    m_encoder->cancel();
+}
+
 bool QAZynEditorTree::refuseWhileEncoding()
 {
     if (!isAddingBinaryFile())

@@ -40,6 +40,8 @@ public:
 
     // True while the encoder runs for a binary add.
     bool isAddingBinaryFile() const;
+    // Stops the encoder of a binary add in progress; no node is added.
+    void cancelBinaryAdd();
 
 public Q_SLOTS:
     void deleteSelectedNode();
