@@ -5,30 +5,18 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <functional>
+
 namespace {
 
+// The commands in the order of EditCommand.
 template<typename Edit> void apply(Edit *edit, EditCommand command)
 {
-    switch (command) {
-    case EditCommand::Undo:
-        edit->undo();
-        break;
-    case EditCommand::Redo:
-        edit->redo();
-        break;
-    case EditCommand::Cut:
-        edit->cut();
-        break;
-    case EditCommand::Copy:
-        edit->copy();
-        break;
-    case EditCommand::Paste:
-        edit->paste();
-        break;
-    case EditCommand::SelectAll:
-        edit->selectAll();
-        break;
-    }
+    const std::function<void()> commands[] = {
+        [edit] { edit->undo(); }, [edit] { edit->redo(); },  [edit] { edit->cut(); },
+        [edit] { edit->copy(); }, [edit] { edit->paste(); }, [edit] { edit->selectAll(); },
+    };
+    commands[int(command)]();
 }
 
 } // namespace

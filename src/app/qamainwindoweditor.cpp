@@ -49,7 +49,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     resize(640, 480);
     QAZynSplashWindow splash(m_programPath);
     splash.show();
-    setWindowTitle(QString::fromLatin1(productTitle()));
+    setWindowTitle(productCaption());
     setWindowIcon(GETPIX(windowIconName(), builtinImage(windowIconName())));
     createActions();
     createToolBars();
@@ -130,9 +130,8 @@ void QAMainWindowEditor::createFileActions()
     m_fileExportAsAction = createAction("fileExportAsAction", tr("Export to text file"),
                                         tr("&Export to text file..."), QKeySequence());
     connect(m_fileExportAsAction, &QAction::triggered, this, &Self::fileExportAs);
-    m_fileExitAction
-        = createAction("fileExitAction", tr("Exit ") + QString::fromLatin1(productTitle()),
-                       tr("E&xit"), QKeySequence());
+    m_fileExitAction = createAction("fileExitAction", tr("Exit ") + productCaption(), tr("E&xit"),
+                                    QKeySequence());
     connect(m_fileExitAction, &QAction::triggered, this, &Self::fileExit);
 }
 
@@ -196,8 +195,7 @@ void QAMainWindowEditor::createHelpActions()
     connect(m_homeWebAction, &QAction::triggered, this, &Self::homeweb);
     m_helpAboutAction = createAction(
         "helpAboutAction", tr("Show product information, version number and copyright"),
-        tr("&About ") + QString::fromLatin1(productTitle()) + QStringLiteral("..."), QKeySequence(),
-        "about_xpm");
+        tr("&About ") + productCaption() + QStringLiteral("..."), QKeySequence(), "about_xpm");
     connect(m_helpAboutAction, &QAction::triggered, this, &Self::helpAbout);
 }
 
@@ -422,7 +420,7 @@ void QAMainWindowEditor::helpContents()
 
 void QAMainWindowEditor::initializeWeb()
 {
-    const QString caption = QString::fromLatin1(productTitle());
+    const QString caption = productCaption();
     const QString helpDir = QAInstall::helpDir(m_programPath);
     if (!QFileInfo(helpDir).isDir()) {
         QADialogSeam::instance().message(

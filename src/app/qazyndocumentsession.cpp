@@ -13,6 +13,7 @@
 #include "sdk/qainstall.h"
 #include "services/productflavour.h"
 #include "services/qadialogseam.h"
+#include "services/statusduration.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,13 +26,6 @@ namespace {
 
 const QLatin1String XdpExtension(".xdp");
 const QLatin1String NewDocumentName("document.xdp");
-// How long the result of a command stays in the status bar.
-constexpr int ResultDuration = 2000;
-
-QString caption()
-{
-    return QString::fromLatin1(productTitle());
-}
 
 } // namespace
 
@@ -127,7 +121,7 @@ bool QAZynDocumentSession::saveAs(const QString &name)
     if (std::any_of(fileName.cbegin(), fileName.cend(),
                     [&forbidden](QChar c) { return forbidden.contains(c); })) {
         QADialogSeam::instance().message(
-            m_window, QMessageBox::Critical, caption(),
+            m_window, QMessageBox::Critical, productCaption(),
             tr("The name of a .xdp file cannot contain one of the following characters:")
                 + QStringLiteral("\n\t[\\ /+*?~|, :\"'`]"));
         return saveAs(info.absolutePath() + QDir::separator()
@@ -136,7 +130,7 @@ bool QAZynDocumentSession::saveAs(const QString &name)
 
     if (info.exists()) {
         const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             tr("The file %1 already exists.\n Do you want to replace it?").arg(path),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer != QMessageBox::Yes)
@@ -177,11 +171,11 @@ bool QAZynDocumentSession::readDocument(const QString &source, const QString &na
 {
     if (!canBeRead(source)) {
         QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             source + tr("\n\nYou don't have the access right to read this .xdp file."));
         return false;
     }
-    Q_EMIT statusMsg(tr("Loading file..."), 0);
+    Q_EMIT statusMsg(tr("Loading file..."), StatusDuration::UntilReplaced);
 
     // The file is checked in a document of its own first, so that a refused file leaves the open
     // document as it was; an accepted one becomes the editor's as it is, read only once.
@@ -202,7 +196,7 @@ bool QAZynDocumentSession::readDocument(const QString &source, const QString &na
         ? m_rootElement.attribute(Zyn::Attr::GenerateIn)
         : QString();
     const QString current = QFileInfo(m_generateIn).isDir() ? m_generateIn : defaultGenerateIn();
-    m_generateIn = QAGenerateInPolicy::decide(m_window, caption(), suggested, name, current,
+    m_generateIn = QAGenerateInPolicy::decide(m_window, productCaption(), suggested, name, current,
                                               defaultGenerateIn());
     m_editor->setGenerateIn(m_generateIn);
 
@@ -224,7 +218,7 @@ void QAZynDocumentSession::showDocument(bool asNew, const QString &documentPath)
     m_targets.setCurrent(
         m_targets.find(currentTargetDirectory(), QAZynTargets::label(m_rootElement)));
     updateCaption();
-    Q_EMIT statusMsg(tr("File loaded."), ResultDuration);
+    Q_EMIT statusMsg(tr("File loaded."), StatusDuration::Result);
 }
 
 // Selects the tree's first node and shows its pane; rename starts editing its name.
@@ -259,25 +253,25 @@ QDomElement QAZynDocumentSession::readAcceptedRoot(const QString &path, QDomDocu
         switch (m_versionChecker->checkVersion(version)) {
         case QAZYNVersion::VersionOutdated: {
             const int answer = dialogs.choice(
-                m_window, QMessageBox::Warning, caption(),
+                m_window, QMessageBox::Warning, productCaption(),
                 tr("This xdp file does not correspond to the current version. It requires an "
                    "update to be edited."),
                 { tr("Update"), tr("Don't edit") }, 0);
             if (answer != 0)
                 return QDomElement();
             if (!m_versionChecker->updateFile(path, version)) {
-                dialogs.message(m_window, QMessageBox::Critical, caption(),
+                dialogs.message(m_window, QMessageBox::Critical, productCaption(),
                                 tr("Error updating ZYN file, cancel load"));
                 return QDomElement();
             }
             continue; // the converted file is read and classified again
         }
         case QAZYNVersion::VersionUnknown:
-            dialogs.message(m_window, QMessageBox::Critical, caption(),
+            dialogs.message(m_window, QMessageBox::Critical, productCaption(),
                             tr("Unknown version for ZYN file, can't edit"));
             return QDomElement();
         case QAZYNVersion::VersionNewer:
-            dialogs.message(m_window, QMessageBox::Critical, caption(),
+            dialogs.message(m_window, QMessageBox::Critical, productCaption(),
                             tr("ZYN file is newer than editor, please update your editor"));
             return QDomElement();
         case QAZYNVersion::VersionCurrent:
@@ -294,13 +288,13 @@ QDomElement QAZynDocumentSession::readAcceptedRoot(const QString &path, QDomDocu
 void QAZynDocumentSession::rejectLoad()
 {
     if (m_rootElement.isNull()) {
-        Q_EMIT captionChanged(caption());
+        Q_EMIT captionChanged(productCaption());
         Q_EMIT documentOpen(false);
         m_editor->setModified(false);
     }
     // Why the file could not be read, where the reader said ("line:column: message").
     const QString why = m_loadError.isEmpty() ? QString() : QLatin1Char(' ') + m_loadError;
-    Q_EMIT statusMsg(tr("ERROR: cannot load the file.") + why, ResultDuration);
+    Q_EMIT statusMsg(tr("ERROR: cannot load the file.") + why, StatusDuration::Result);
 }
 
 // A load that failed after the editor gave up its document: nothing is left open.
@@ -308,9 +302,9 @@ void QAZynDocumentSession::failLoad()
 {
     m_editor->clearTree();
     m_rootElement = QDomElement();
-    Q_EMIT captionChanged(caption());
+    Q_EMIT captionChanged(productCaption());
     Q_EMIT documentOpen(false);
-    Q_EMIT statusMsg(tr("ERROR: cannot load the file."), ResultDuration);
+    Q_EMIT statusMsg(tr("ERROR: cannot load the file."), StatusDuration::Result);
     m_editor->setModified(false);
 }
 
@@ -320,13 +314,13 @@ bool QAZynDocumentSession::saveFile(const QString &path)
         return false;
     if (!canBeWritten(path)) {
         QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             path
                 + QStringLiteral(
                     "\n\nYou cannot save this .xdp file because the file is in read only mode."));
         return false;
     }
-    Q_EMIT statusMsg(tr("Saving file..."), 0);
+    Q_EMIT statusMsg(tr("Saving file..."), StatusDuration::UntilReplaced);
     m_editor->acceptRename(m_editor->editorTree()->currentItem());
     if (!confirmTargetName())
         return false;
@@ -335,7 +329,7 @@ bool QAZynDocumentSession::saveFile(const QString &path)
 
     int dropped = 0;
     if (!writeDocument(path, &dropped)) {
-        Q_EMIT statusMsg(tr("ERROR: cannot save the file."), ResultDuration);
+        Q_EMIT statusMsg(tr("ERROR: cannot save the file."), StatusDuration::Result);
         return false;
     }
     m_guard->saved(path);
@@ -347,9 +341,9 @@ bool QAZynDocumentSession::saveFile(const QString &path)
         Q_EMIT statusMsg(tr("xdp file saved; %n character(s) that XML cannot hold were "
                             "left out.",
                             "", dropped),
-                         ResultDuration);
+                         StatusDuration::Result);
     else
-        Q_EMIT statusMsg(tr("xdp file saved."), ResultDuration);
+        Q_EMIT statusMsg(tr("xdp file saved."), StatusDuration::Result);
     updateCaption();
     return true;
 }
@@ -361,7 +355,7 @@ bool QAZynDocumentSession::confirmTargetName()
     if (isTargetNameFree(m_rootElement))
         return true;
     const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
-        m_window, QMessageBox::Warning, caption(),
+        m_window, QMessageBox::Warning, productCaption(),
         m_rootElement.attribute(Zyn::Attr::Name)
             + QStringLiteral("\nalready exists in your \"targets/\" directory.\n Do you want "
                              "to save anyway?"),
@@ -369,7 +363,7 @@ bool QAZynDocumentSession::confirmTargetName()
     if (answer == QMessageBox::Yes)
         return true;
     showFirstNode(true);
-    Q_EMIT statusMsg(tr("xdp file not saved."), ResultDuration);
+    Q_EMIT statusMsg(tr("xdp file not saved."), StatusDuration::Result);
     return false;
 }
 
@@ -417,14 +411,14 @@ void QAZynDocumentSession::updateCaption()
     QString text = name;
     if (isReadOnly(m_rootElement) && name != NewDocumentName)
         text += QStringLiteral(" (") + tr("Read only") + QLatin1Char(')');
-    Q_EMIT captionChanged(text + QStringLiteral(" - ") + caption());
+    Q_EMIT captionChanged(text + QStringLiteral(" - ") + productCaption());
 }
 
 // The question of New, Open and the window's close alike.
 QMessageBox::StandardButton QAZynDocumentSession::saveChangesQuestion()
 {
     return QADialogSeam::instance().message(
-        m_window, QMessageBox::Information, caption(),
+        m_window, QMessageBox::Information, productCaption(),
         tr("Save changes to ") + currentFileName() + QLatin1Char('?'),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
         QMessageBox::Cancel);
@@ -464,7 +458,7 @@ bool QAZynDocumentSession::saveOverExistingFile(const QString &path)
     const QDomElement existingRoot = QAXmlEditor::readRootElement(path, existing);
     if (!existingRoot.isNull() && isReadOnly(existingRoot)) {
         const QMessageBox::StandardButton answer = QADialogSeam::instance().message(
-            m_window, QMessageBox::Warning, caption(),
+            m_window, QMessageBox::Warning, productCaption(),
             path + tr(" cannot be overwritten.\n Please select another file."),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Cancel);
         if (answer == QMessageBox::Ok)

@@ -5,6 +5,7 @@
 #include "services/productflavour.h"
 #include "services/qadialogseam.h"
 #include "services/qazynwaitdlg.h"
+#include "services/statusduration.h"
 
 #include <QEventLoop>
 #include <QWidget>
@@ -12,8 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-const int StatusDuration = 2000;
 
 struct ScriptTexts
 {
@@ -60,14 +59,14 @@ QAZynScriptRun::QAZynScriptRun(Kind kind, const QString &programPath, const QStr
 
 bool QAZynScriptRun::run()
 {
-    Q_EMIT statusMsg(tr("Generate ZYN..."), 0);
+    Q_EMIT statusMsg(tr("Generate ZYN..."), StatusDuration::UntilReplaced);
     if (start())
         return true;
     // The interpreter, its option, the script and the document, as they are.
     const QString text = command().mid(0, 4).join(QString());
     QAZynErrorDialog dialog(text + QLatin1Char('\n') + tr("Unable to run command"), m_window);
     QADialogSeam::instance().exec(&dialog);
-    Q_EMIT statusMsg(tr(textsOf(m_kind).startFailure), StatusDuration);
+    Q_EMIT statusMsg(tr(textsOf(m_kind).startFailure), StatusDuration::Result);
     deleteLater();
     return false;
 }
@@ -98,9 +97,9 @@ void QAZynScriptRun::report()
     if (exitCode() != 0) {
         QAZynErrorDialog dialog(m_errorText, m_window);
         QADialogSeam::instance().exec(&dialog);
-        Q_EMIT statusMsg(tr(texts.failure), StatusDuration);
+        Q_EMIT statusMsg(tr(texts.failure), StatusDuration::Result);
     } else {
-        Q_EMIT statusMsg(tr(texts.success), StatusDuration);
+        Q_EMIT statusMsg(tr(texts.success), StatusDuration::Result);
         Q_EMIT succeeded();
     }
 }
@@ -123,8 +122,7 @@ void QAZynScriptRun::waitForRuns(QWidget *window)
 
     QAZynWaitDlg wait(tr("A script is still running; the editor closes when it has ended.\n"
                          "Cancel stops the script."),
-                      QString::fromLatin1(productTitle()), true, window,
-                      QStringLiteral("closeWaitDialog"));
+                      productCaption(), true, window, QStringLiteral("closeWaitDialog"));
     wait.setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     connect(&wait, &QAZynWaitDlg::canceled, &loop, &QEventLoop::quit);

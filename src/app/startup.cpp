@@ -64,11 +64,9 @@ int zynMain(int argc, char *argv[])
 
     {
         QALogMessageBox log(
-            QString::fromLatin1(productTitle())
-                + QApplication::translate("zyneditor", " Install Library Files Error"),
+            productCaption() + QApplication::translate("zyneditor", " Install Library Files Error"),
             nullptr);
-        QAUserLibrary::checkAndInstall(QString::fromLatin1(productTitle()), &log,
-                                       QApplication::arguments().value(0));
+        QAUserLibrary::checkAndInstall(productCaption(), &log, QApplication::arguments().value(0));
     }
 
     QAMainWindowEditor window(QApplication::arguments());

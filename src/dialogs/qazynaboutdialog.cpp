@@ -1,5 +1,6 @@
 #include "dialogs/qazynaboutdialog.h"
 
+#include "dialogs/dialogrows.h"
 #include "sdk/getpix.h"
 #include "sdk/qainstall.h"
 #include "services/productflavour.h"
@@ -38,6 +39,23 @@ void setWhiteBackground(QWidget *widget)
     widget->setAutoFillBackground(true);
 }
 
+QString legalNotice()
+{
+    return identity(QT_TRANSLATE_NOOP(
+        "KVNIdent",
+        "This program is protected by copyright law and international treaties. It is "
+        "licensed, not sold, to you under the terms of the licence agreement of Velmora "
+        "Software that came with it; using it means accepting that agreement.\n\n"
+        "Reproduction or distribution of this program, or of any part of it, without the "
+        "written permission of Velmora Software may result in civil and criminal penalties, "
+        "and will be prosecuted to the maximum extent possible under the law.\n\n"
+        "The program is provided \"as is\", without warranty of any kind, express or implied, "
+        "including the warranties of merchantability and fitness for a particular purpose. "
+        "In no event shall Velmora Software be liable for any damages arising from its use.\n\n"
+        "Tamsk, Velmora, Corvin and Halvern are registered trademarks of Velmora Software. "
+        "Other names may be trademarks of their respective owners."));
+}
+
 } // namespace
 
 QAZynAboutDialog::QAZynAboutDialog(const QString &programPath, QWidget *parent, const QString &name)
@@ -53,13 +71,28 @@ QAZynAboutDialog::QAZynAboutDialog(const QString &programPath, QWidget *parent, 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto *identityRow = new QHBoxLayout;
+    layout->addLayout(identityRow(programPath));
+
+    auto *notice = new QTextEdit(this);
+    notice->setObjectName(QStringLiteral("legalNotice"));
+    notice->setReadOnly(true);
+    notice->setPlainText(legalNotice());
+    addPaddedRow(layout, notice);
+    addOkRow(this, layout, tr("&OK"));
+
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The picture beside the heading, copyright, version and build.
+QLayout *QAZynAboutDialog::identityRow(const QString &programPath)
+{
+    auto *row = new QHBoxLayout;
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picture"));
     picture->setPixmap(QPixmap(imagePath(programPath)));
     setWhiteBackground(picture);
-    identityRow->addWidget(picture);
-    identityRow->addSpacing(20);
+    row->addWidget(picture);
+    row->addSpacing(20);
 
     auto *column = new QVBoxLayout;
     column->addWidget(identityLabel(headingText(), QStringLiteral("heading")));
@@ -75,45 +108,9 @@ QAZynAboutDialog::QAZynAboutDialog(const QString &programPath, QWidget *parent, 
     column->addWidget(identityLabel(identity(QT_TRANSLATE_NOOP("KVNIdent", "Build 163.015")),
                                     QStringLiteral("build")));
     column->addSpacing(10);
-    identityRow->addLayout(column);
-    identityRow->addSpacing(10);
-    layout->addLayout(identityRow);
-
-    auto *noticeRow = new QHBoxLayout;
-    noticeRow->addSpacing(10);
-    auto *notice = new QTextEdit(this);
-    notice->setObjectName(QStringLiteral("legalNotice"));
-    notice->setReadOnly(true);
-    notice->setPlainText(identity(QT_TRANSLATE_NOOP(
-        "KVNIdent",
-        "This program is protected by copyright law and international treaties. It is "
-        "licensed, not sold, to you under the terms of the licence agreement of Velmora "
-        "Software that came with it; using it means accepting that agreement.\n\n"
-        "Reproduction or distribution of this program, or of any part of it, without the "
-        "written permission of Velmora Software may result in civil and criminal penalties, "
-        "and will be prosecuted to the maximum extent possible under the law.\n\n"
-        "The program is provided \"as is\", without warranty of any kind, express or implied, "
-        "including the warranties of merchantability and fitness for a particular purpose. "
-        "In no event shall Velmora Software be liable for any damages arising from its use.\n\n"
-        "Tamsk, Velmora, Corvin and Halvern are registered trademarks of Velmora Software. "
-        "Other names may be trademarks of their respective owners.")));
-    noticeRow->addWidget(notice);
-    noticeRow->addSpacing(10);
-    layout->addLayout(noticeRow);
-    layout->addSpacing(10);
-
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    auto *ok = new QPushButton(tr("&OK"), this);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    buttonRow->addWidget(ok);
-    buttonRow->addStretch();
-    layout->addLayout(buttonRow);
-    layout->addSpacing(5);
-
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    row->addLayout(column);
+    row->addSpacing(10);
+    return row;
 }
 
 QLabel *QAZynAboutDialog::identityLabel(const QString &text, const QString &name)

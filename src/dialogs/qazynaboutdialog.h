@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QLayout;
 class QTextEdit;
 
 // Product name, version, build, copyright and legal notice. Its identity texts are translated
@@ -19,5 +20,6 @@ public:
     static QString imagePath(const QString &programPath);
 
 private:
+    QLayout *identityRow(const QString &programPath);
     QLabel *identityLabel(const QString &text, const QString &name);
 };

@@ -1,6 +1,7 @@
 #include "dialogs/qazyndocbrowser.h"
 
 #include "sdk/getpix.h"
+#include "services/statusduration.h"
 
 #include <QContextMenuEvent>
 #include <QKeySequence>
@@ -104,7 +105,7 @@ void QAZynDocBrowser::findInDoc(const QASearchRequest &request)
     m_searchParagraph = 0;
     m_searchIndex = 0;
     findFrom(request);
-    Q_EMIT statusMsg(tr("Search hit bottom, continuing at top"), 2000);
+    Q_EMIT statusMsg(tr("Search hit bottom, continuing at top"), StatusDuration::Result);
 }
 
 bool QAZynDocBrowser::findFrom(const QASearchRequest &request)

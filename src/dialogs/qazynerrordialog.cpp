@@ -1,5 +1,6 @@
 #include "dialogs/qazynerrordialog.h"
 
+#include "dialogs/dialogrows.h"
 #include "sdk/getpix.h"
 #include "services/productflavour.h"
 
@@ -33,27 +34,12 @@ QAZynErrorDialog::QAZynErrorDialog(const QString &message, QWidget *parent, cons
     widthRow->addSpacing(600);
     layout->addLayout(widthRow);
 
-    auto *textRow = new QHBoxLayout;
-    textRow->addSpacing(10);
     m_messageView = new QPlainTextEdit(this);
     m_messageView->setObjectName(QStringLiteral("message"));
     m_messageView->setReadOnly(true);
     m_messageView->setPlainText(message);
-    textRow->addWidget(m_messageView);
-    textRow->addSpacing(10);
-    layout->addLayout(textRow);
-    layout->addSpacing(10);
-
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    auto *ok = new QPushButton(tr("&OK"), this);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    buttonRow->addWidget(ok);
-    buttonRow->addStretch();
-    layout->addLayout(buttonRow);
-    layout->addSpacing(5);
+    addPaddedRow(layout, m_messageView);
+    addOkRow(this, layout, tr("&OK"));
 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -4,23 +4,11 @@
 #include "services/productflavour.h"
 #include "services/qascriptrunner.h"
 #include "services/qazynwaitdlg.h"
+#include "services/statusduration.h"
 
 #include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
-
-namespace {
-
-const int StatusDuration = 2000;
-// Long enough to outlast any encoding; the end of the add replaces it.
-const int WorkingStatusDuration = 33333;
-
-QString caption()
-{
-    return QString::fromLatin1(productTitle());
-}
-
-} // namespace
 
 QABinaryEncoder::QABinaryEncoder(const QString &programPath, QObject *parent)
     : QObject(parent)
@@ -43,7 +31,8 @@ bool QABinaryEncoder::prepareFolder()
     }
     const QString error = m_encodeDir->errorString();
     m_encodeDir.reset();
-    fail(caption(), tr("Cannot create a temporary directory for the encoded file:\n%1").arg(error),
+    fail(productCaption(),
+         tr("Cannot create a temporary directory for the encoded file:\n%1").arg(error),
          tr("ERROR: adding binary file aborted."));
     return false;
 }
@@ -54,9 +43,9 @@ bool QABinaryEncoder::start(const QString &file)
         return false;
     m_stderrText.clear();
 
-    Q_EMIT statusMsg(tr("Adding binary file..."), WorkingStatusDuration);
+    Q_EMIT statusMsg(tr("Adding binary file..."), StatusDuration::Working);
     m_waitDialog = std::make_unique<QAZynWaitDlg>(
-        tr("Please, wait while adding the binary file..."), caption(), false, nullptr,
+        tr("Please, wait while adding the binary file..."), productCaption(), false, nullptr,
         QStringLiteral("wait dialog when adding binary file"));
     m_waitDialog->show();
 
@@ -69,7 +58,7 @@ bool QABinaryEncoder::start(const QString &file)
         return true;
 
     const QStringList perl = QAInstall::perlCommand(m_programPath);
-    fail(caption(),
+    fail(productCaption(),
          perl.value(0) + perl.value(1) + script + file + QLatin1Char('\n')
              + tr("Unable to run command"),
          tr("ERROR: adding binary file aborted."));
@@ -105,7 +94,7 @@ void QABinaryEncoder::encodingTerminated(int exitCode, bool crashed)
         return;
     }
     if (exitCode != 0) {
-        fail(caption(),
+        fail(productCaption(),
              m_stderrText.isEmpty()
                  ? tr("The encoding script failed with exit status %1.").arg(exitCode)
                  : m_stderrText,
@@ -160,5 +149,5 @@ void QABinaryEncoder::fail(const QString &boxCaption, const QString &text, const
 {
     end();
     Q_EMIT failed(boxCaption, text);
-    Q_EMIT statusMsg(status, StatusDuration);
+    Q_EMIT statusMsg(status, StatusDuration::Result);
 }

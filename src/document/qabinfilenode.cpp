@@ -2,30 +2,8 @@
 
 #include "panes/qacommentviewer.h"
 
-void QABinFileNode::setUp()
-{
-    QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
-}
-
-QAZynViewer *QABinFileNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
-}
-
-void QABinFileNode::startRename(int column)
-{
-    startNameEdit(column);
-}
-
-void QABinFileNode::okRename(int column)
-{
-    acceptNameEdit(column);
-}
-
-void QABinFileNode::cancelRename(int column)
-{
-    cancelNameEdit(column);
-}
+const QABinFileNode::Shape QABinFileNode::shape { BinaryFileType, TextSource::Name, NotExpandable,
+                                                  Renameable, &paneOf<QACommentViewer> };
 
 QMenu *QABinFileNode::setupPopupMenu()
 {

@@ -10,31 +10,23 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-void QABuildNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+const QABuildNode::Shape QABuildNode::shape { Type, TextSource::Label, Expandable, NotRenameable,
+                                              &paneOf<QACommentViewer> };
 
 bool QABuildNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        const QString tag = child.tagName();
-        if (Zyn::buildStepTags().contains(tag))
-            previous = new QAPerlNode(under, previous, child);
-        else if (tag == Zyn::Tag::NewCmdFile)
-            previous = new QACmdFileNode(under, previous, child);
-        else if (tag == Zyn::Tag::NewBinFile)
-            previous = new QABinFileNode(under, previous, child);
-    }
-    return true;
-}
-
-QAZynViewer *QABuildNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
+    return buildChildren(parent, element,
+                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                            const QDomElement &child) -> QAZynEditorNode * {
+                             const QString tag = child.tagName();
+                             if (Zyn::buildStepTags().contains(tag))
+                                 return new QAPerlNode(under, after, child);
+                             if (tag == Zyn::Tag::NewCmdFile)
+                                 return new QACmdFileNode(under, after, child);
+                             if (tag == Zyn::Tag::NewBinFile)
+                                 return new QABinFileNode(under, after, child);
+                             return nullptr;
+                         });
 }
 
 QMenu *QABuildNode::setupPopupMenu()

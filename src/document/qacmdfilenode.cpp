@@ -2,30 +2,8 @@
 
 #include "panes/qafreetext.h"
 
-void QACmdFileNode::setUp()
-{
-    QAZynEditorNode::setUp(nameText(), NotExpandable, Renameable);
-}
-
-QAZynViewer *QACmdFileNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QAFreeText(data(), parent, docBrowser);
-}
-
-void QACmdFileNode::startRename(int column)
-{
-    startNameEdit(column);
-}
-
-void QACmdFileNode::okRename(int column)
-{
-    acceptNameEdit(column);
-}
-
-void QACmdFileNode::cancelRename(int column)
-{
-    cancelNameEdit(column);
-}
+const QACmdFileNode::Shape QACmdFileNode::shape { TextFileType, TextSource::Name, NotExpandable,
+                                                  Renameable, &paneOf<QAFreeText> };
 
 QMenu *QACmdFileNode::setupPopupMenu()
 {

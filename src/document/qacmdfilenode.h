@@ -1,38 +1,13 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // A carried text file NEWCMDFILE.
-class QACmdFileNode : public QAZynEditorNode
+class QACmdFileNode : public QAZynNodeKind<QACmdFileNode>
 {
 public:
-    QACmdFileNode(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element, TextFileType)
-    {
-        setUp();
-    }
-    QACmdFileNode(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element, TextFileType)
-    {
-        setUp();
-    }
-    QACmdFileNode(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element, TextFileType)
-    {
-        setUp();
-    }
-    QACmdFileNode(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element, TextFileType)
-    {
-        setUp();
-    }
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
     QMenu *setupPopupMenu() override;
-    void startRename(int column) override;
-    void okRename(int column) override;
-    void cancelRename(int column) override;
-
-private:
-    void setUp();
 };

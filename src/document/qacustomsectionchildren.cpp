@@ -4,7 +4,7 @@
 #include "document/qalcfreetextnode.h"
 
 bool buildCustomSectionChildren(QAZynEditorNode *node, QTreeWidgetItem *parent,
-                                QDomElement &element, int (*kindOf)(const QString &tag))
+                                QDomElement &element, Zyn::CustomKind (*kindOf)(const QString &tag))
 {
     QTreeWidgetItem *under = parent ? parent : node;
     QTreeWidgetItem *previous = nullptr;
@@ -13,13 +13,13 @@ bool buildCustomSectionChildren(QAZynEditorNode *node, QTreeWidgetItem *parent,
          child = child.nextSiblingElement()) {
         QAZynEditorNode *made = nullptr;
         switch (kindOf(child.tagName())) {
-        case 0:
+        case Zyn::CustomKind::FreeText:
             made = new QALCFreeTextNode(under, previous, child);
             break;
-        case 1:
+        case Zyn::CustomKind::Choice:
             made = new QALCChoiceNode(under, previous, child);
             break;
-        default:
+        case Zyn::CustomKind::NotShown:
             continue;
         }
         previous = made;

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "document/zynformat.h"
+
 class QAZynEditorNode;
-class QDomElement;
-class QString;
 class QTreeWidgetItem;
 
-// Builds the children of a Java or JVMPI custom section: kind 0 is a free-text node, kind 1 a
-// choice node, anything else is not shown. Answers the last child's build result.
+// Builds the children of a Java or JVMPI custom section as their kind says. Answers the last
+// child's build result.
 bool buildCustomSectionChildren(QAZynEditorNode *node, QTreeWidgetItem *parent,
-                                QDomElement &element, int (*kindOf)(const QString &tag));
+                                QDomElement &element,
+                                Zyn::CustomKind (*kindOf)(const QString &tag));

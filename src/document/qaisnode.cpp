@@ -4,24 +4,16 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAIsNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+const QAIsNode::Shape QAIsNode::shape { Type, TextSource::Label, Expandable, NotRenameable,
+                                        &paneOf<QACommentViewer> };
 
 bool QAIsNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        if (Zyn::settingsTags().contains(child.tagName()))
-            previous = new QAIsSettingsNode(under, previous, child);
-    }
-    return true;
-}
-
-QAZynViewer *QAIsNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
+    return buildChildren(parent, element,
+                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                            const QDomElement &child) -> QAZynEditorNode * {
+                             if (Zyn::settingsTags().contains(child.tagName()))
+                                 return new QAIsSettingsNode(under, after, child);
+                             return nullptr;
+                         });
 }

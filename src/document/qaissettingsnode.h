@@ -1,34 +1,11 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // One language's basic settings (IS_C ... IS_ALL).
-class QAIsSettingsNode : public QAZynEditorNode
+class QAIsSettingsNode : public QAZynNodeKind<QAIsSettingsNode>
 {
 public:
-    QAIsSettingsNode(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element)
-    {
-        setUp();
-    }
-    QAIsSettingsNode(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element)
-    {
-        setUp();
-    }
-    QAIsSettingsNode(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element)
-    {
-        setUp();
-    }
-    QAIsSettingsNode(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element)
-    {
-        setUp();
-    }
-
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
-
-private:
-    void setUp();
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 };

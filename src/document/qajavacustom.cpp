@@ -4,17 +4,10 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAJavaCustom::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), NotExpandable);
-}
+const QAJavaCustom::Shape QAJavaCustom::shape { Type, TextSource::Label, NotExpandable,
+                                                NotRenameable, &paneOf<QACommentViewer> };
 
 bool QAJavaCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildCustomSectionChildren(this, parent, element, Zyn::customJavaKind);
-}
-
-QAZynViewer *QAJavaCustom::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
 }

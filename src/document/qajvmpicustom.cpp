@@ -4,17 +4,10 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAJvmpiCustom::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+const QAJvmpiCustom::Shape QAJvmpiCustom::shape { Type, TextSource::Label, Expandable,
+                                                  NotRenameable, &paneOf<QACommentViewer> };
 
 bool QAJvmpiCustom::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildCustomSectionChildren(this, parent, element, Zyn::customJvmpiKind);
-}
-
-QAZynViewer *QAJvmpiCustom::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
 }

@@ -1,35 +1,13 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // The JVMPI customisation section CUSTOMJVMPI.
-class QAJvmpiCustom : public QAZynEditorNode
+class QAJvmpiCustom : public QAZynNodeKind<QAJvmpiCustom>
 {
 public:
-    QAJvmpiCustom(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element)
-    {
-        setUp();
-    }
-    QAJvmpiCustom(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element)
-    {
-        setUp();
-    }
-    QAJvmpiCustom(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element)
-    {
-        setUp();
-    }
-    QAJvmpiCustom(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element)
-    {
-        setUp();
-    }
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 
     bool buildChild(QTreeWidgetItem *parent, QDomElement &element) override;
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
-
-private:
-    void setUp();
 };

@@ -5,27 +5,19 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QALCComment2Node::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+const QALCComment2Node::Shape QALCComment2Node::shape { Type, TextSource::Label, Expandable,
+                                                        NotRenameable, &paneOf<QACommentViewer> };
 
 bool QALCComment2Node::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        const QString tag = child.tagName();
-        if (Zyn::subGroupChoiceTags().contains(tag))
-            previous = new QALCChoiceNode(under, previous, child);
-        else if (Zyn::subGroupItemTags().contains(tag))
-            previous = new QALCItemNode(under, previous, child);
-    }
-    return true;
-}
-
-QAZynViewer *QALCComment2Node::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
+    return buildChildren(parent, element,
+                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                            const QDomElement &child) -> QAZynEditorNode * {
+                             const QString tag = child.tagName();
+                             if (Zyn::subGroupChoiceTags().contains(tag))
+                                 return new QALCChoiceNode(under, after, child);
+                             if (Zyn::subGroupItemTags().contains(tag))
+                                 return new QALCItemNode(under, after, child);
+                             return nullptr;
+                         });
 }

@@ -1,35 +1,13 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // A sub-group inside a group section.
-class QALCComment2Node : public QAZynEditorNode
+class QALCComment2Node : public QAZynNodeKind<QALCComment2Node>
 {
 public:
-    QALCComment2Node(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element)
-    {
-        setUp();
-    }
-    QALCComment2Node(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element)
-    {
-        setUp();
-    }
-    QALCComment2Node(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element)
-    {
-        setUp();
-    }
-    QALCComment2Node(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element)
-    {
-        setUp();
-    }
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 
     bool buildChild(QTreeWidgetItem *parent, QDomElement &element) override;
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
-
-private:
-    void setUp();
 };

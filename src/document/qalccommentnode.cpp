@@ -8,37 +8,25 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QALCCommentNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+const QALCCommentNode::Shape QALCCommentNode::shape { Type, TextSource::Label, Expandable,
+                                                      NotRenameable, &paneOf<QACommentViewer> };
 
 bool QALCCommentNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    bool result = true;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        const QString tag = child.tagName();
-        if (Zyn::groupSubGroupTags().contains(tag)) {
-            auto *subGroup = new QALCComment2Node(under, previous, child);
-            previous = subGroup;
-            result = subGroup->buildChild(subGroup, child);
-        } else if (Zyn::groupChoiceTags().contains(tag)) {
-            previous = new QALCChoiceNode(under, previous, child);
-        } else if (Zyn::groupItemTags().contains(tag)) {
-            previous = new QALCItemNode(under, previous, child);
-        } else if (Zyn::groupFunctionTags().contains(tag)) {
-            previous = new QALCFctNode(under, previous, child);
-        } else if (Zyn::groupFreeTextTags().contains(tag)) {
-            previous = new QALCFreeTextNode(under, previous, child);
-        }
-    }
-    return result;
-}
-
-QAZynViewer *QALCCommentNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
+    return buildChildren(parent, element,
+                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                            const QDomElement &child) -> QAZynEditorNode * {
+                             const QString tag = child.tagName();
+                             if (Zyn::groupSubGroupTags().contains(tag))
+                                 return new QALCComment2Node(under, after, child);
+                             if (Zyn::groupChoiceTags().contains(tag))
+                                 return new QALCChoiceNode(under, after, child);
+                             if (Zyn::groupItemTags().contains(tag))
+                                 return new QALCItemNode(under, after, child);
+                             if (Zyn::groupFunctionTags().contains(tag))
+                                 return new QALCFctNode(under, after, child);
+                             if (Zyn::groupFreeTextTags().contains(tag))
+                                 return new QALCFreeTextNode(under, after, child);
+                             return nullptr;
+                         });
 }

@@ -1,12 +1,6 @@
 #include "document/qalcfctnode.h"
 
 #include "panes/qafctviewer.h"
-void QALCFctNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), NotExpandable);
-}
 
-QAZynViewer *QALCFctNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QAFctViewer(data(), parent, docBrowser);
-}
+const QALCFctNode::Shape QALCFctNode::shape { Type, TextSource::Label, NotExpandable, NotRenameable,
+                                              &paneOf<QAFctViewer> };

@@ -1,34 +1,11 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // A function element of the library configuration.
-class QALCFctNode : public QAZynEditorNode
+class QALCFctNode : public QAZynNodeKind<QALCFctNode>
 {
 public:
-    QALCFctNode(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element)
-    {
-        setUp();
-    }
-    QALCFctNode(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element)
-    {
-        setUp();
-    }
-    QALCFctNode(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element)
-    {
-        setUp();
-    }
-    QALCFctNode(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element)
-    {
-        setUp();
-    }
-
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
-
-private:
-    void setUp();
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 };

@@ -10,29 +10,21 @@
 #include "panes/qacommentviewer.h"
 #include "sdk/warning.h"
 
-void QALibConfNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+#include <iterator>
+
+const QALibConfNode::Shape QALibConfNode::shape { Type, TextSource::Label, Expandable,
+                                                  NotRenameable, &paneOf<QACommentViewer> };
 
 bool QALibConfNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    bool result = true;
-    const QDomElement variant = languageVariant(element);
-    for (QDomElement child = variant.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        const int kind = Zyn::libConfSectionKind(child.tagName());
-        if (kind < 0)
-            continue;
-        QAZynEditorNode *node = createSection(kind, under, previous, child);
-        if (!node)
-            continue;
-        previous = node;
-        result = node->buildChild(node, child);
-    }
-    return result;
+    return buildChildren(parent, languageVariant(element),
+                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                            const QDomElement &child) -> QAZynEditorNode * {
+                             const Zyn::SectionKind kind = Zyn::libConfSectionKind(child.tagName());
+                             if (kind == Zyn::SectionKind::NotASection)
+                                 return nullptr;
+                             return createSection(int(kind), under, after, child);
+                         });
 }
 
 QDomElement QALibConfNode::languageVariant(const QDomElement &libConf)
@@ -46,28 +38,28 @@ QDomElement QALibConfNode::languageVariant(const QDomElement &libConf)
     return QDomElement();
 }
 
+namespace {
+
+template<typename Node>
+QAZynEditorNode *makeSection(QTreeWidgetItem *parent, QTreeWidgetItem *after,
+                             const QDomElement &element)
+{
+    return new Node(parent, after, element);
+}
+
+} // namespace
+
 QAZynEditorNode *QALibConfNode::createSection(int kind, QTreeWidgetItem *parent,
                                               QTreeWidgetItem *after, const QDomElement &element)
 {
-    switch (static_cast<Zyn::SectionKind>(kind)) {
-    case Zyn::SectionKind::FreeText:
-        return new QALCFreeTextNode(parent, after, element);
-    case Zyn::SectionKind::Group:
-        return new QALCCommentNode(parent, after, element);
-    case Zyn::SectionKind::Item:
-        return new QALCItemNode(parent, after, element);
-    case Zyn::SectionKind::Choice:
-        return new QALCChoiceNode(parent, after, element);
-    case Zyn::SectionKind::JavaGroup:
-        return new QAJavaCustom(parent, after, element);
-    case Zyn::SectionKind::JvmpiGroup:
-        return new QAJvmpiCustom(parent, after, element);
-    }
+    using Make = QAZynEditorNode *(*)(QTreeWidgetItem *, QTreeWidgetItem *, const QDomElement &);
+    // In the order of Zyn::SectionKind.
+    static const Make sections[] = {
+        &makeSection<QALCFreeTextNode>, &makeSection<QALCCommentNode>, &makeSection<QALCItemNode>,
+        &makeSection<QALCChoiceNode>,   &makeSection<QAJavaCustom>,    &makeSection<QAJvmpiCustom>,
+    };
+    if (kind >= 0 && kind < int(std::size(sections)))
+        return sections[kind](parent, after, element);
     warning("QALibConfNode::buildChild():ERROR: unhandled widget_type %d ...", kind);
     return nullptr;
-}
-
-QAZynViewer *QALibConfNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
 }

@@ -1,34 +1,15 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // The runtime library group LIBCONF; its sections come from one language variant.
-class QALibConfNode : public QAZynEditorNode
+class QALibConfNode : public QAZynNodeKind<QALibConfNode>
 {
 public:
-    QALibConfNode(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element)
-    {
-        setUp();
-    }
-    QALibConfNode(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element)
-    {
-        setUp();
-    }
-    QALibConfNode(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element)
-    {
-        setUp();
-    }
-    QALibConfNode(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element)
-    {
-        setUp();
-    }
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 
     bool buildChild(QTreeWidgetItem *parent, QDomElement &element) override;
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
 
     // The one language variant whose sections are shown: LIBCONFC, else LIBCONFA, else
     // LIBCONFJAVA; null when there is none.
@@ -37,7 +18,4 @@ public:
     // diagnostic) for a kind without a class.
     static QAZynEditorNode *createSection(int kind, QTreeWidgetItem *parent, QTreeWidgetItem *after,
                                           const QDomElement &element);
-
-private:
-    void setUp();
 };

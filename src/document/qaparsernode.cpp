@@ -6,35 +6,23 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAParserNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+const QAParserNode::Shape QAParserNode::shape { Type, TextSource::Label, Expandable, NotRenameable,
+                                                &paneOf<QACommentViewer> };
 
 bool QAParserNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    bool result = true;
     // The parsers sit in the second child node; the first (the comment, normally) is passed over.
-    const QDomNode container = element.firstChild().nextSibling();
-    for (QDomElement child = container.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        const QString tag = child.tagName();
-        if (tag == Zyn::Tag::PcWex) {
-            previous = new QAPcWexNode(under, previous, child);
-        } else if (tag == Zyn::Tag::PcEdg) {
-            auto *frontEnd = new QAPcEdgNode(under, previous, child);
-            previous = frontEnd;
-            result = frontEnd->buildChild(frontEnd, child);
-        } else if (Zyn::parserAdaTags().contains(tag)) {
-            previous = new QAPcAdaNode(under, previous, child);
-        }
-    }
-    return result;
-}
-
-QAZynViewer *QAParserNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
+    const QDomElement container = element.firstChild().nextSibling().toElement();
+    return buildChildren(parent, container,
+                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                            const QDomElement &child) -> QAZynEditorNode * {
+                             const QString tag = child.tagName();
+                             if (tag == Zyn::Tag::PcWex)
+                                 return new QAPcWexNode(under, after, child);
+                             if (tag == Zyn::Tag::PcEdg)
+                                 return new QAPcEdgNode(under, after, child);
+                             if (Zyn::parserAdaTags().contains(tag))
+                                 return new QAPcAdaNode(under, after, child);
+                             return nullptr;
+                         });
 }

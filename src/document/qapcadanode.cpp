@@ -1,12 +1,6 @@
 #include "document/qapcadanode.h"
 
 #include "panes/qafreetext.h"
-void QAPcAdaNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), NotExpandable);
-}
 
-QAZynViewer *QAPcAdaNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QAFreeText(data(), parent, docBrowser);
-}
+const QAPcAdaNode::Shape QAPcAdaNode::shape { Type, TextSource::Label, NotExpandable, NotRenameable,
+                                              &paneOf<QAFreeText> };

@@ -4,25 +4,17 @@
 #include "document/zynformat.h"
 #include "panes/qacommentviewer.h"
 
-void QAPcEdgNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), Expandable);
-}
+const QAPcEdgNode::Shape QAPcEdgNode::shape { Type, TextSource::Label, Expandable, NotRenameable,
+                                              &paneOf<QACommentViewer> };
 
 bool QAPcEdgNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    QTreeWidgetItem *under = parent ? parent : this;
-    QTreeWidgetItem *previous = nullptr;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        const QString tag = child.tagName();
-        if (tag == Zyn::Tag::PcOpp || tag == Zyn::Tag::PcHpp)
-            previous = new QAPcOtNode(under, previous, child);
-    }
-    return true;
-}
-
-QAZynViewer *QAPcEdgNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
+    return buildChildren(parent, element,
+                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                            const QDomElement &child) -> QAZynEditorNode * {
+                             const QString tag = child.tagName();
+                             if (tag == Zyn::Tag::PcOpp || tag == Zyn::Tag::PcHpp)
+                                 return new QAPcOtNode(under, after, child);
+                             return nullptr;
+                         });
 }

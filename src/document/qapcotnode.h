@@ -1,34 +1,11 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // A front end option file (PCOPP, PCHPP) inside PC_EDG.
-class QAPcOtNode : public QAZynEditorNode
+class QAPcOtNode : public QAZynNodeKind<QAPcOtNode>
 {
 public:
-    QAPcOtNode(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element)
-    {
-        setUp();
-    }
-    QAPcOtNode(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element)
-    {
-        setUp();
-    }
-    QAPcOtNode(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element)
-    {
-        setUp();
-    }
-    QAPcOtNode(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element)
-    {
-        setUp();
-    }
-
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
-
-private:
-    void setUp();
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 };

@@ -5,15 +5,8 @@
 
 #include <QMenu>
 
-void QAPerlNode::setUp()
-{
-    QAZynEditorNode::setUp(labelText(), NotExpandable);
-}
-
-QAZynViewer *QAPerlNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QAFctViewer(data(), parent, docBrowser);
-}
+const QAPerlNode::Shape QAPerlNode::shape { Type, TextSource::Label, NotExpandable, NotRenameable,
+                                            &paneOf<QAFctViewer> };
 
 QMenu *QAPerlNode::setupPopupMenu()
 {

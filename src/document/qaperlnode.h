@@ -1,35 +1,13 @@
 #pragma once
 
-#include "document/qazyneditornode.h"
+#include "document/qazynnodekind.h"
 
 // One build step, a Perl function.
-class QAPerlNode : public QAZynEditorNode
+class QAPerlNode : public QAZynNodeKind<QAPerlNode>
 {
 public:
-    QAPerlNode(QTreeWidget *view, const QDomElement &element)
-        : QAZynEditorNode(view, element)
-    {
-        setUp();
-    }
-    QAPerlNode(QTreeWidget *view, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(view, after, element)
-    {
-        setUp();
-    }
-    QAPerlNode(QTreeWidgetItem *parent, const QDomElement &element)
-        : QAZynEditorNode(parent, element)
-    {
-        setUp();
-    }
-    QAPerlNode(QTreeWidgetItem *parent, QTreeWidgetItem *after, const QDomElement &element)
-        : QAZynEditorNode(parent, after, element)
-    {
-        setUp();
-    }
+    static const Shape shape;
+    using QAZynNodeKind::QAZynNodeKind;
 
-    QAZynViewer *createViewer(QWidget *parent, QAZynDocBrowser *docBrowser) override;
     QMenu *setupPopupMenu() override;
-
-private:
-    void setUp();
 };

@@ -6,30 +6,8 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-void QARootNode::setUp()
-{
-    QAZynEditorNode::setUp(nameText(), Expandable, Renameable);
-}
-
-QAZynViewer *QARootNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
-{
-    return new QACommentViewer(data(), parent, docBrowser);
-}
-
-void QARootNode::startRename(int column)
-{
-    startNameEdit(column);
-}
-
-void QARootNode::okRename(int column)
-{
-    acceptNameEdit(column);
-}
-
-void QARootNode::cancelRename(int column)
-{
-    cancelNameEdit(column);
-}
+const QARootNode::Shape QARootNode::shape { RootType, TextSource::Name, Expandable, Renameable,
+                                            &paneOf<QACommentViewer> };
 
 QMenu *QARootNode::setupPopupMenu()
 {

@@ -11,16 +11,32 @@ bool QAZynEditorNode::buildChild(QTreeWidgetItem *, QDomElement &)
     return true;
 }
 
-QAZynViewer *QAZynEditorNode::createViewer(QWidget *, QAZynDocBrowser *)
+QAZynViewer *QAZynEditorNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
-    return nullptr;
+    const QDomElement element = data();
+    if (!m_shape || !m_shape->pane || element.isNull())
+        return nullptr;
+    return m_shape->pane(element, parent, docBrowser);
 }
 
-void QAZynEditorNode::startRename(int) { }
+// The renameable kinds edit their Name; the others ignore a rename.
+void QAZynEditorNode::startRename(int column)
+{
+    if (isRenameable())
+        startNameEdit(column);
+}
 
-void QAZynEditorNode::okRename(int) { }
+void QAZynEditorNode::okRename(int column)
+{
+    if (isRenameable())
+        acceptNameEdit(column);
+}
 
-void QAZynEditorNode::cancelRename(int) { }
+void QAZynEditorNode::cancelRename(int column)
+{
+    if (isRenameable())
+        cancelNameEdit(column);
+}
 
 QAZynEditorTree *QAZynEditorNode::editorTree() const
 {
@@ -29,8 +45,7 @@ QAZynEditorTree *QAZynEditorNode::editorTree() const
 
 QString QAZynEditorNode::labelText(const QDomElement &element)
 {
-    const QByteArray source = element.attribute(Zyn::Attr::Label).toUtf8();
-    return QCoreApplication::translate("XDP Labels", source.constData());
+    return Zyn::translatedLabel(element);
 }
 
 QString QAZynEditorNode::nameText() const
@@ -38,16 +53,32 @@ QString QAZynEditorNode::nameText() const
     return m_element.attribute(Zyn::Attr::Name);
 }
 
-void QAZynEditorNode::setUp(const QString &text, Expandability expandability, Renaming renaming)
+void QAZynEditorNode::setUp(const Shape &shape)
 {
+    m_shape = &shape;
+    QString text;
+    switch (shape.text) {
+    case TextSource::Label:
+        text = labelText();
+        break;
+    case TextSource::Name:
+        text = nameText();
+        break;
+    case TextSource::FirstChildLabel:
+        // Without that child the node stays bare.
+        if (!m_element.firstChild().isElement())
+            return;
+        text = labelText(m_element.firstChild().toElement());
+        break;
+    }
     setText(0, text);
-    setChildIndicatorPolicy(expandability == Expandable
+    setChildIndicatorPolicy(shape.expandability == Expandable
                                 ? QTreeWidgetItem::ShowIndicator
                                 : QTreeWidgetItem::DontShowIndicatorWhenChildless);
     // Outside a view there is nothing to open yet; the structure tree opens nodes as they arrive.
     if (treeWidget())
         setExpanded(true);
-    if (renaming == Renameable)
+    if (shape.renaming == Renameable)
         setFlags(flags() | Qt::ItemIsEditable);
 }
 

@@ -7,6 +7,7 @@
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
 #include "services/qadialogseam.h"
+#include "services/statusduration.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -226,30 +227,27 @@ bool QAZynEditorTree::refuseWhileEncoding()
 {
     if (!isAddingBinaryFile())
         return false;
-    Q_EMIT statusMsg(tr("A binary file is already being added; wait until it is done."), 2000);
+    Q_EMIT statusMsg(tr("A binary file is already being added; wait until it is done."),
+                     StatusDuration::Result);
     return true;
 }
 
 void QAZynEditorTree::appendBinaryFile()
 {
-    QTreeWidgetItem *item = currentItem();
-    if (!item || refuseWhileEncoding())
-        return;
-    m_referenceNode = referenceFor(item, false);
-    addBinaryFile();
+    addBinaryFile(false);
 }
 
 void QAZynEditorTree::addChildBinaryFile()
 {
+    addBinaryFile(true);
+}
+
+void QAZynEditorTree::addBinaryFile(bool asChild)
+{
     QTreeWidgetItem *item = currentItem();
     if (!item || refuseWhileEncoding())
         return;
-    m_referenceNode = referenceFor(item, true);
-    addBinaryFile();
-}
-
-void QAZynEditorTree::addBinaryFile()
-{
+    m_referenceNode = referenceFor(item, asChild);
     m_chosenFile = QADialogSeam::instance().openFileName(
         this, QStringLiteral("FSB"), tr("Add a Binary File"), QDir::currentPath(),
         tr("Binary files (*)", "open binary file filter"));
@@ -268,7 +266,7 @@ void QAZynEditorTree::binaryFileEncoded(const QDomElement &content)
 {
     const Reference reference = std::exchange(m_referenceNode, Reference());
     if (insertBinaryFile(reference, content))
-        Q_EMIT statusMsg(tr("Binary file added."), 2000);
+        Q_EMIT statusMsg(tr("Binary file added."), StatusDuration::Result);
 }
 
 bool QAZynEditorTree::insertBinaryFile(const Reference &reference, const QDomElement &content)
@@ -276,7 +274,7 @@ bool QAZynEditorTree::insertBinaryFile(const Reference &reference, const QDomEle
     const Placement place = placementOf(reference);
     if (!place.parentItem) {
         Q_EMIT statusMsg(tr("ERROR: binary file not added: its place in the tree was removed."),
-                         2000);
+                         StatusDuration::Result);
         return false;
     }
     QDomDocument document = ownerDocumentOf(place.parentElement);

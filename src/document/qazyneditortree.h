@@ -80,7 +80,7 @@ private:
     // Null parent item when the reference is gone or has no parent to take a file.
     Placement placementOf(const Reference &reference) const;
     QAZynEditorNode *insertAsciiFile(const Reference &reference);
-    void addBinaryFile();
+    void addBinaryFile(bool asChild);
     void binaryFileEncoded(const QDomElement &content);
     void encodingFailed(const QString &caption, const QString &text);
     bool insertBinaryFile(const Reference &reference, const QDomElement &content);

@@ -1,5 +1,6 @@
 #include "document/zynformat.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace Zyn {
@@ -40,64 +41,69 @@ ZYN_LIST(parserAdaTags, "STANDARDA83", "STANDARDA95", "SYSTEMADA83", "SYSTEMADA9
 
 #undef ZYN_LIST
 
-static int lookUp(const QHash<QString, int> &table, const QString &tag)
+QString translatedLabel(const QDomElement &element)
 {
-    return table.value(tag, -1);
+    const QByteArray label = element.attribute(Attr::Label).toUtf8();
+    return QCoreApplication::translate("XDP Labels", label.constData());
 }
 
-int libConfSectionKind(const QString &tag)
+SectionKind libConfSectionKind(const QString &tag)
 {
-    static const QHash<QString, int> table {
-        { "FREE_TEXT_BEFORE_FOR_INSTR", 0 },
-        { "FREE_TEXT_BEFORE_FOR_ZYN", 0 },
-        { "FREE_TEXT_BEFORE_FOR_INSTR_AND_GEN", 0 },
-        { "FREE_TEXT_AFTER_FOR_ZYN", 0 },
-        { "FREE_TEXT_WITH_PRIV_IO_ADS", 0 },
-        { "FREE_TEXT_ADD_PRIV_IO_ADS", 0 },
-        { "COMPILER_SPECIFICS", 1 },
-        { "APPLICATION_SPECIFICS", 1 },
-        { "TESTING_SPECIFICS", 1 },
-        { "IO", 1 },
-        { "HEAP", 1 },
-        { "CLOCKING", 1 },
-        { "THREADING", 1 },
-        { "FUNCTIONS", 1 },
-        { "RESTRICTIONS", 2 },
-        { "TYPES", 2 },
-        { "CONSTANTS", 2 },
-        { "COMPONENTTESTING", 2 },
-        { "CLOCK", 3 },
-        { "THREADS", 3 },
-        { "FILTERS", 3 },
-        { "CUSTOMJAVA", 4 },
-        { "CUSTOMJVMPI", 5 },
+    using K = SectionKind;
+    static const QHash<QString, SectionKind> table {
+        { "FREE_TEXT_BEFORE_FOR_INSTR", K::FreeText },
+        { "FREE_TEXT_BEFORE_FOR_ZYN", K::FreeText },
+        { "FREE_TEXT_BEFORE_FOR_INSTR_AND_GEN", K::FreeText },
+        { "FREE_TEXT_AFTER_FOR_ZYN", K::FreeText },
+        { "FREE_TEXT_WITH_PRIV_IO_ADS", K::FreeText },
+        { "FREE_TEXT_ADD_PRIV_IO_ADS", K::FreeText },
+        { "COMPILER_SPECIFICS", K::Group },
+        { "APPLICATION_SPECIFICS", K::Group },
+        { "TESTING_SPECIFICS", K::Group },
+        { "IO", K::Group },
+        { "HEAP", K::Group },
+        { "CLOCKING", K::Group },
+        { "THREADING", K::Group },
+        { "FUNCTIONS", K::Group },
+        { "RESTRICTIONS", K::Item },
+        { "TYPES", K::Item },
+        { "CONSTANTS", K::Item },
+        { "COMPONENTTESTING", K::Item },
+        { "CLOCK", K::Choice },
+        { "THREADS", K::Choice },
+        { "FILTERS", K::Choice },
+        { "CUSTOMJAVA", K::JavaGroup },
+        { "CUSTOMJVMPI", K::JvmpiGroup },
     };
-    return lookUp(table, tag);
+    return table.value(tag, SectionKind::NotASection);
 }
 
-int customJavaKind(const QString &tag)
+CustomKind customJavaKind(const QString &tag)
 {
-    static const QHash<QString, int> table {
-        { "JAVA_IMPORTS", 0 },       { "JAVA_EARLYINIT", 1 }, { "JAVA_THREADS", 1 },
-        { "JAVA_DATARETRIEVAL", 1 }, { "JAVA_CLOCK", 1 },
+    using K = CustomKind;
+    static const QHash<QString, CustomKind> table {
+        { "JAVA_IMPORTS", K::FreeText }, { "JAVA_EARLYINIT", K::Choice },
+        { "JAVA_THREADS", K::Choice },   { "JAVA_DATARETRIEVAL", K::Choice },
+        { "JAVA_CLOCK", K::Choice },
     };
-    return lookUp(table, tag);
+    return table.value(tag, CustomKind::NotShown);
 }
 
-int customJvmpiKind(const QString &tag)
+CustomKind customJvmpiKind(const QString &tag)
 {
-    static const QHash<QString, int> table {
-        { "FREE_TEXT_BEFORE_FOR_ZYN", 0 },
-        { "FREE_TEXT_AFTER_FOR_ZYN", 0 },
-        { "BUILD_JVMPI", 0 },
-        { "JVMPI_HEAP", 1 },
-        { "JVMPI_IO", 1 },
-        { "JVMPI_ERROR", 1 },
-        { "JVMPI_STRING", 1 },
-        { "JVMPI_DATE_IN_MILLISEC", 1 },
-        { "JVMPI_SOCKET", 1 },
+    using K = CustomKind;
+    static const QHash<QString, CustomKind> table {
+        { "FREE_TEXT_BEFORE_FOR_ZYN", K::FreeText },
+        { "FREE_TEXT_AFTER_FOR_ZYN", K::FreeText },
+        { "BUILD_JVMPI", K::FreeText },
+        { "JVMPI_HEAP", K::Choice },
+        { "JVMPI_IO", K::Choice },
+        { "JVMPI_ERROR", K::Choice },
+        { "JVMPI_STRING", K::Choice },
+        { "JVMPI_DATE_IN_MILLISEC", K::Choice },
+        { "JVMPI_SOCKET", K::Choice },
     };
-    return lookUp(table, tag);
+    return table.value(tag, CustomKind::NotShown);
 }
 
 } // namespace Zyn

@@ -2,6 +2,7 @@
 
 // The vocabulary of .xdp documents: tags, attributes and fixed values, named once.
 
+#include <QDomElement>
 #include <QLatin1String>
 #include <QStringList>
 
@@ -107,8 +108,12 @@ const QStringList &optionalMacroTags();
 // Macro tags shown in an item tab of a choice.
 const QStringList &itemTabMacroTags();
 
+// An element's Label as the user reads it: translated through the document labels' catalogue.
+QString translatedLabel(const QDomElement &element);
+
 // Library sections by kind, directly under the variant element.
 enum class SectionKind {
+    NotASection = -1,
     FreeText = 0,
     Group = 1,
     Item = 2,
@@ -116,11 +121,12 @@ enum class SectionKind {
     JavaGroup = 4,
     JvmpiGroup = 5
 };
-// The kind of a section tag under the variant element; -1 when the tag is not a section.
-int libConfSectionKind(const QString &tag);
-// Kinds inside CUSTOMJAVA and CUSTOMJVMPI: 0 free text, 1 choice; -1 otherwise.
-int customJavaKind(const QString &tag);
-int customJvmpiKind(const QString &tag);
+SectionKind libConfSectionKind(const QString &tag);
+
+// What the children of CUSTOMJAVA and CUSTOMJVMPI are shown as.
+enum class CustomKind { NotShown, FreeText, Choice };
+CustomKind customJavaKind(const QString &tag);
+CustomKind customJvmpiKind(const QString &tag);
 
 // Children of a group section.
 const QStringList &groupSubGroupTags();

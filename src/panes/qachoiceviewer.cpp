@@ -4,24 +4,18 @@
 #include "document/domtext.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
+#include "panes/framedbox.h"
 #include "panes/qafctonglet.h"
 #include "panes/qaitemonglet.h"
 #include "panes/qatextedit.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-static QString documentLabel(const QDomElement &element)
-{
-    const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
-    return QCoreApplication::translate("XDP Labels", label.constData());
-}
 
 QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
                                QAZynDocBrowser *docBrowser)
@@ -36,13 +30,8 @@ QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
-    auto *box = new QFrame(this);
-    box->setFrameStyle(QFrame::Box | QFrame::Raised);
-    box->setLineWidth(1);
-    box->setMidLineWidth(2);
-    auto *boxLayout = new QVBoxLayout(box);
-    boxLayout->setContentsMargins(10, 10, 10, 10);
-    layout->addWidget(box);
+    auto *boxLayout = new QVBoxLayout;
+    QFrame *box = addFramedBox(this, layout, boxLayout);
 
     const QDomElement choice = choiceElement();
     auto *selector = new QHBoxLayout;
@@ -64,7 +53,7 @@ QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
     tabWidget->setEnabled(isEntrySensitive(choiceBox->currentIndex()));
 
     //: used to display title on comment window, %1 is the subject of the comment
-    const QString title = tr("Comment for \"%1\" node ").arg(documentLabel(element));
+    const QString title = tr("Comment for \"%1\" node ").arg(Zyn::translatedLabel(element));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
     comment.edit->setObjectName(QStringLiteral("commentEdit"));
     comment.title->setObjectName(QStringLiteral("commentLabel"));
@@ -117,7 +106,7 @@ void QAChoiceViewer::addTabs(const QDomElement &choice)
         }
         if (!tab)
             continue;
-        tabWidget->addTab(tab, escapeMnemonics(documentLabel(onglet)));
+        tabWidget->addTab(tab, escapeMnemonics(Zyn::translatedLabel(onglet)));
         tabOnglets.append(position);
     }
 }
@@ -158,7 +147,7 @@ void QAChoiceViewer::showNode()
 {
     currentElement = element;
     //: used to display title on comment window, %1 is the subject of the comment
-    refillComment(tr("Comment for \"%1\" node ").arg(documentLabel(element)));
+    refillComment(tr("Comment for \"%1\" node ").arg(Zyn::translatedLabel(element)));
 }
 
 void QAChoiceViewer::ongletHasChanged()
@@ -192,7 +181,7 @@ void QAChoiceViewer::updateItemComment(QDomElement &e)
     if (e.hasAttribute(Zyn::Attr::Name))
         subject = e.attribute(Zyn::Attr::Name);
     else
-        subject = documentLabel(e.parentNode().toElement());
+        subject = Zyn::translatedLabel(e.parentNode().toElement());
     //: used to display title on comment window, %1 is the subject of the comment
     refillComment(tr("Comment for %1 item ").arg(QLatin1Char('"') + subject + QLatin1Char('"')));
 }

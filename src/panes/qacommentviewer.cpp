@@ -7,7 +7,6 @@
 #include "panes/qacommentbox.h"
 #include "panes/qatextedit.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -46,10 +45,8 @@ QString QACommentViewer::titleSubject() const
 {
     const QChar quote(u'"');
     // An empty Label still wins over Name: the document asked for a label.
-    if (element.hasAttribute(Zyn::Attr::Label)) {
-        const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
-        return quote + QCoreApplication::translate("XDP Labels", label.constData()) + quote;
-    }
+    if (element.hasAttribute(Zyn::Attr::Label))
+        return quote + Zyn::translatedLabel(element) + quote;
     if (element.tagName() != Zyn::Tag::Root)
         return quote + element.attribute(Zyn::Attr::Name) + quote;
     return tr("the root");

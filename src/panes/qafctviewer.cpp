@@ -5,10 +5,10 @@
 #include "document/domtext.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
+#include "panes/framedbox.h"
 #include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -47,13 +47,8 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
-    auto *box = new QFrame(this);
-    box->setFrameStyle(QFrame::Box | QFrame::Raised);
-    box->setLineWidth(1);
-    box->setMidLineWidth(2);
-    auto *boxLayout = new QVBoxLayout(box);
-    boxLayout->setContentsMargins(10, 10, 10, 10);
-    layout->addWidget(box);
+    auto *boxLayout = new QVBoxLayout;
+    QFrame *box = addFramedBox(this, layout, boxLayout);
 
     const QDomElement function = functionElement(element);
     textEdit = new QAZynTextEdit(box, BodyLineOffset);
@@ -72,10 +67,8 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     boxLayout->addWidget(tailLabel);
 
     layout->addSpacing(10);
-    const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
     //: used to display title on comment window, %1 is the subject of the comment
-    const QString title = tr("Comment for \"%1\" node ")
-                              .arg(QCoreApplication::translate("XDP Labels", label.constData()));
+    const QString title = tr("Comment for \"%1\" node ").arg(Zyn::translatedLabel(element));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
     comment.edit->setObjectName(QStringLiteral("commentEdit"));
     comment.title->setObjectName(QStringLiteral("commentLabel"));

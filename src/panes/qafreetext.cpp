@@ -9,7 +9,6 @@
 #include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -56,8 +55,7 @@ QString QAFreeText::commentSubject() const
     // An empty Name still wins over Label.
     if (element.hasAttribute(Zyn::Attr::Name))
         return element.attribute(Zyn::Attr::Name);
-    const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
-    return QCoreApplication::translate("XDP Labels", label.constData());
+    return Zyn::translatedLabel(element);
 }
 
 void QAFreeText::showNode()

@@ -4,6 +4,7 @@
 #include "document/domtext.h"
 #include "document/qarenamedelegate.h"
 #include "document/zynformat.h"
+#include "panes/framedbox.h"
 #include "panes/qaisvieweritem.h"
 #include "panes/qatextedit.h"
 #include "services/qadialogseam.h"
@@ -180,12 +181,6 @@ private:
     QPersistentModelIndex m_clickIndex;
 };
 
-static QString translatedLabel(const QDomElement &element)
-{
-    const QByteArray label = element.attribute(Attr::Label).toUtf8();
-    return QCoreApplication::translate("XDP Labels", label.constData());
-}
-
 QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser)
     : QAZynViewer(parent)
     , m_element(element)
@@ -195,31 +190,13 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
 
-    auto *box = new QFrame(this);
-    box->setObjectName(QStringLiteral("keyBox"));
-    box->setFrameStyle(QFrame::Box | QFrame::Raised);
-    box->setLineWidth(1);
-    box->setMidLineWidth(2);
-    box->setMinimumHeight(200);
-    auto *boxLayout = new QHBoxLayout(box);
-    boxLayout->setContentsMargins(10, 10, 10, 10);
+    auto *boxLayout = new QHBoxLayout;
     boxLayout->setSpacing(5);
+    QFrame *box = addFramedBox(this, layout, boxLayout, 1);
+    box->setObjectName(QStringLiteral("keyBox"));
+    box->setMinimumHeight(200);
 
-    m_keyList = new QAIsKeyList(box);
-    m_keyList->setObjectName(QStringLiteral("keyList"));
-    m_keyList->setColumnCount(2);
-    m_keyList->setHeaderLabels({ tr("KEY", "head of the basic setting key names"),
-                                 tr("VALUE", "head of the basic setting key values") });
-    m_keyList->setRootIsDecorated(false);
-    m_keyList->setSortingEnabled(false);
-    m_keyList->setAllColumnsShowFocus(true);
-    m_keyList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_keyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_keyList->header()->setSectionsMovable(false);
-    m_keyList->header()->setSectionResizeMode(QHeaderView::Stretch);
-    m_keyList->setEditTriggers(QAbstractItemView::SelectedClicked);
-    m_renameDelegate = new QARenameDelegate(QARenameDelegate::Accept, m_keyList);
-    m_keyList->setItemDelegate(m_renameDelegate);
+    createKeyList(box);
     boxLayout->addWidget(m_keyList);
 
     auto *buttons = new QVBoxLayout;
@@ -240,7 +217,6 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
         = addButton(tr("Move Down", "button name to move a basic setting key"), "moveDownButton");
     buttons->addWidget(new QLabel(box), 1);
     boxLayout->addLayout(buttons);
-    layout->addWidget(box, 1);
 
     for (const QDomElement &key : QAIsKeys::keys(QAIsKeys::container(m_element)))
         new QAIsViewerItem(this, key);
@@ -259,6 +235,32 @@ QAIsViewer::QAIsViewer(const QDomElement &element, QWidget *parent, QAZynDocBrow
     connect(m_removeButton, &QPushButton::clicked, this, &QAIsViewer::removeRow);
     connect(m_moveUpButton, &QPushButton::clicked, this, &QAIsViewer::moveRowUp);
     connect(m_moveDownButton, &QPushButton::clicked, this, &QAIsViewer::moveRowDown);
+    connectRenames();
+}
+
+// The two-column list of keys and values, edited in place (an edit that loses the focus counts).
+void QAIsViewer::createKeyList(QWidget *box)
+{
+    m_keyList = new QAIsKeyList(box);
+    m_keyList->setObjectName(QStringLiteral("keyList"));
+    m_keyList->setColumnCount(2);
+    m_keyList->setHeaderLabels({ tr("KEY", "head of the basic setting key names"),
+                                 tr("VALUE", "head of the basic setting key values") });
+    m_keyList->setRootIsDecorated(false);
+    m_keyList->setSortingEnabled(false);
+    m_keyList->setAllColumnsShowFocus(true);
+    m_keyList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_keyList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_keyList->header()->setSectionsMovable(false);
+    m_keyList->header()->setSectionResizeMode(QHeaderView::Stretch);
+    m_keyList->setEditTriggers(QAbstractItemView::SelectedClicked);
+    m_renameDelegate = new QARenameDelegate(QARenameDelegate::Accept, m_keyList);
+    m_keyList->setItemDelegate(m_renameDelegate);
+}
+
+// What the in-place edit of a row ends with goes to that row; without a row the buttons come back.
+void QAIsViewer::connectRenames()
+{
     connect(m_renameDelegate, &QARenameDelegate::committed, this, [this](const QModelIndex &index) {
         if (QAIsViewerItem *item = row(index.row()))
             item->okRename(index.column());

@@ -70,6 +70,8 @@ protected Q_SLOTS:
 private:
     friend class QAIsViewerItem;
 
+    void createKeyList(QWidget *box);
+    void connectRenames();
     void setButtonsEnabled(bool enabled);
     void openEditor(QAIsViewerItem *item, int column);
     QAIsViewerItem *row(int index) const;

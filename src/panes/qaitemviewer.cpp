@@ -4,6 +4,7 @@
 #include "document/domtext.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
+#include "panes/framedbox.h"
 #include "panes/qabinarymacro.h"
 #include "panes/qaoptionnalmacro.h"
 #include "panes/qatextedit.h"
@@ -26,15 +27,10 @@ QAItemViewer::QAItemViewer(const QDomElement &element, QWidget *parent, QAZynDoc
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
-    auto *box = new QFrame(this);
-    box->setObjectName(QStringLiteral("macros"));
-    box->setFrameStyle(QFrame::Box | QFrame::Raised);
-    box->setLineWidth(1);
-    box->setMidLineWidth(2);
-    auto *boxLayout = new QVBoxLayout(box);
-    boxLayout->setContentsMargins(10, 10, 10, 10);
+    auto *boxLayout = new QVBoxLayout;
     boxLayout->setSpacing(10);
-    layout->addWidget(box);
+    QFrame *box = addFramedBox(this, layout, boxLayout);
+    box->setObjectName(QStringLiteral("macros"));
 
     // Macros stand inside wrappers; one placed directly under the element is not an item.
     for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
@@ -44,9 +40,7 @@ QAItemViewer::QAItemViewer(const QDomElement &element, QWidget *parent, QAZynDoc
     }
 
     layout->addSpacing(10);
-    const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
-    const QString title = tr("Comment for \"%1\" node:")
-                              .arg(QCoreApplication::translate("XDP Labels", label.constData()));
+    const QString title = tr("Comment for \"%1\" node:").arg(Zyn::translatedLabel(element));
     comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
     comment.edit->setObjectName(QStringLiteral("commentEdit"));
     comment.title->setObjectName(QStringLiteral("commentLabel"));

@@ -26,7 +26,6 @@ public:
     bool getDefaultStartLocalServer() const;
     void setStartLocalServer(bool on) { m_startLocalServer = on; }
 
-    QString docDir() const { return m_docDir; }
     void setDocDir(const QString &directory) { m_docDir = directory; }
 
     // Opens the user guide (guide name, may be empty) at a topic. Answers whether a viewer started.

@@ -40,6 +40,11 @@ QByteArray productTitle()
                      : QByteArrayLiteral("Tamsk Velmora Corvin Moravel Editor");
 }
 
+QString productCaption()
+{
+    return QString::fromLatin1(productTitle());
+}
+
 QString productWebWords()
 {
     return halvern() ? QStringLiteral("Tamsk Velmora Halvern")

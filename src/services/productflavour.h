@@ -15,6 +15,8 @@ ProductFlavour flavourOfInstallation(const QString &installDir);
 
 // Window and message-box caption; never translated.
 QByteArray productTitle();
+// The same as text.
+QString productCaption();
 // "Tamsk Velmora Corvin": the words before " on the Web" in the Help menu.
 QString productWebWords();
 // "Tamsk® Velmora® Corvin": the about box heading.
