@@ -2,16 +2,16 @@
 // beside the floor that Qt's own DOM sets and beside libxml2's xmllint. Prints every figure and
 // ratio, then one machine-readable line ("ZYNBENCH {json}"). It asserts nothing.
 //
-//   zynbench [--sizes 1,10,50] [--repeat N] [--switches N] [--keys N] [--keep DIR]
-//            [--profile load|bareopen|tree|firstpane|search|browse|type|save|baresave]
+//   zynbench [--sizes 1,10,50] [--repeat N] [--switches N] [--keys N] [--attributes N]
+//            [--keep DIR] [--profile load|bareopen|tree|firstpane|search|browse|type|save|baresave]
 //            [--long-lines-only]
 //   zynbench --generate MB FILE
 //
 // Under valgrind --tool=callgrind --collect-atstart=no, --profile collects the first run of one
 // phase only.
 //
-// The modes --rss-base, --rss-dom FILE, --rss-editor FILE, --startup-bare and the environment
-// variable ZYN_BENCH_MODE=startup are the benchmark's own child processes.
+// The modes --rss-base, --rss-dom FILE, --rss-editor FILE, --open-child FILE, --startup-bare and
+// the environment variable ZYN_BENCH_MODE=startup are the benchmark's own child processes.
 
 #include "docgen.h"
 
@@ -48,6 +48,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -313,42 +314,61 @@ int rssMode(const QString &mode, const QString &path)
     return 0;
 }
 
-int startupBareMode()
+// The program's open of one file in a fresh process: "peak-kB opened(0/1) loadFile-ms".
+int openMode(const QString &path)
 {
-    QMainWindow window;
-    window.resize(800, 600);
-    window.show();
-    QTimer::singleShot(0, qApp, [] {
-        settle();
-        QCoreApplication::quit();
-    });
-    return QApplication::exec();
+    std::unique_ptr<QAMainWindowEditor> window = newMainWindow();
+    Stopwatch watch;
+    window->loadFile(path, false);
+    settle();
+    const double ms = watch.wall();
+    print("%lld %d %.3f\n", peakResidentKb(), window->editorArea()->rootElement().isNull() ? 0 : 1,
+          ms);
+    return 0;
 }
 
-// In the start-up child the real entry point runs; the event loop ends once the main window has
-// been shown and its first events handled.
-class QuitWhenShown : public QObject
+// Start-up ends with the window's first frame: once the window itself has been painted, its
+// children paint in the same pass, and the process ends before anything that was put off until
+// after that frame (the reference page) runs. Teardown is left out on both sides alike.
+class QuitAfterFirstFrame : public QObject
 {
 public:
-    using QObject::QObject;
+    QuitAfterFirstFrame(const char *windowClass, QObject *parent)
+        : QObject(parent)
+        , m_windowClass(windowClass)
+    { }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->inherits("QAMainWindowEditor")) {
+        if (event->type() == QEvent::Paint && !m_painted && watched->inherits(m_windowClass)) {
+            m_painted = true;
             QTimer::singleShot(0, qApp, [] {
-                settle();
-                QCoreApplication::quit();
+                std::fflush(stdout);
+                std::_Exit(0);
             });
         }
         return false;
     }
+
+private:
+    const char *m_windowClass;
+    bool m_painted = false;
 };
+
+int startupBareMode()
+{
+    QMainWindow window;
+    window.resize(800, 600);
+    qApp->installEventFilter(new QuitAfterFirstFrame("QMainWindow", qApp));
+    window.show();
+    return QApplication::exec();
+}
 
 void installStartupHook()
 {
     if (qgetenv("ZYN_BENCH_MODE") == "startup")
-        qApp->installEventFilter(new QuitWhenShown(qApp));
+        qApp->installEventFilter(new QuitAfterFirstFrame("QAMainWindowEditor", qApp));
 }
 Q_COREAPP_STARTUP_FUNCTION(installStartupHook)
 
@@ -361,6 +381,7 @@ struct Options
     int repeat = 3;
     int maxSwitches = 3000;
     int keys = 200;
+    int attributes = 100000;
     QString keepDirectory;
     bool longLinesOnly = false;
 };
@@ -780,6 +801,121 @@ SizeFigures measureSize(const Options &options, double sizeMb, const QString &di
     return figures;
 }
 
+// ---------------------------------------------------------------------------------------------
+// Input that once made the editor crawl, each beside Qt's own DOM on the same bytes
+
+struct BareRoundTrip
+{
+    bool parsed = false;
+    double parse = 0;
+    double serialise = 0;
+};
+
+BareRoundTrip bareRoundTrip(const QString &path)
+{
+    BareRoundTrip figures;
+    QDomDocument document;
+    Stopwatch watch;
+    QFile file(path);
+    figures.parsed = file.open(QIODevice::ReadOnly) && document.setContent(file.readAll());
+    figures.parse = watch.wall();
+    watch.restart();
+    const QByteArray bytes = document.toByteArray(0);
+    figures.serialise = watch.wall();
+    return figures;
+}
+
+QString writeBenchFile(const QString &directory, const QString &name, const QByteArray &bytes)
+{
+    const QString path = directory + QLatin1Char('/') + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Peak memory (kB), whether it opened, and the loadFile time, from a fresh process.
+QList<QByteArray> openInChild(const QString &path, const QString &directory)
+{
+    const ChildRun run
+        = runChild(QCoreApplication::applicationFilePath(),
+                   { QStringLiteral("--open-child"), path }, childEnvironment(directory));
+    return run.output.trimmed().split(' ');
+}
+
+void measureEntityDocument(const QString &directory)
+{
+    const QByteArray bytes = "<!DOCTYPE ZYN [<!ENTITY e4k \"" + QByteArray(4000, 'x')
+        + "\">]>\n<ZYN Name=\"n\" Version=\"V2009\">\n<COMMENT>"
+        + QByteArray("&e4k;\n").repeated(20000) + "</COMMENT>\n</ZYN>\n";
+    const QString path = writeBenchFile(directory, QStringLiteral("entities.xdp"), bytes);
+    print("\n== entity expansion: %.0f KB, one 4,000-character entity used 20,000 times "
+          "(80 MB expanded) ==\n",
+          bytes.size() / 1024.0);
+    const QList<QByteArray> program = openInChild(path, directory);
+    const double peakMb = program.value(0).toDouble() / 1024;
+    const double refusal = program.value(2).toDouble();
+    printFigure(QStringLiteral("entity_open_program"),
+                program.value(1) == "0" ? "program: loadFile, refused"
+                                        : "program: loadFile, OPENED",
+                refusal);
+    print("  %-52s %10.1f MB\n", "program: peak memory (main window included)", peakMb);
+    record(QStringLiteral("entity_rss_program_kb"), program.value(0).toDouble());
+    print("  %-52s %10s     (goal <= 1000 ms: %s)\n", "refusal time", "",
+          refusal <= 1000 ? "met" : "MISSED");
+    print("  %-52s %10s     (goal <= 100 MB: %s)\n", "refusal peak memory", "",
+          peakMb > 0 && peakMb <= 100 ? "met" : "MISSED");
+    const BareRoundTrip bare = bareRoundTrip(path);
+    const ChildRun dom
+        = runChild(QCoreApplication::applicationFilePath(), { QStringLiteral("--rss-dom"), path },
+                   childEnvironment(directory));
+    printFigure(QStringLiteral("entity_bare_parse"),
+                bare.parsed ? "bare QDomDocument::setContent (expands it)"
+                            : "bare QDomDocument::setContent, failed",
+                bare.parse);
+    printFigure(QStringLiteral("entity_bare_serialise"), "bare toByteArray(0)", bare.serialise);
+    print("  %-52s %10.1f MB\n", "bare DOM: peak memory", dom.output.trimmed().toDouble() / 1024);
+    printRatio(QStringLiteral("entity_ratio_refusal_bare"), "program refusal / bare parse",
+               refusal / bare.parse);
+}
+
+void measureAttributeDocument(const QString &directory, int count)
+{
+    QFile sample(targetDirectory() + QStringLiteral("/xml/templatec.xdp"));
+    if (!sample.open(QIODevice::ReadOnly))
+        qFatal("no sample document");
+    QByteArray attributes;
+    for (int i = 0; i < count; ++i)
+        attributes += " a" + QByteArray::number(i) + "=\"" + QByteArray::number(i % 7) + "\"";
+    // Saved elsewhere, a read-only sample would ask first.
+    QByteArray bytes = sample.readAll().replace(" read_only=\"yes\"", "");
+    bytes.insert(bytes.indexOf("<ZYN") + 4, attributes);
+    const QString path = writeBenchFile(directory, QStringLiteral("attributes.xdp"), bytes);
+    print("\n== %d attributes on one element: the sample document, %.2f MB ==\n", count,
+          bytes.size() / MB);
+    const BareRoundTrip bare = bareRoundTrip(path);
+    std::unique_ptr<QAMainWindowEditor> window = newMainWindow();
+    Stopwatch watch;
+    window->loadFile(path, false);
+    settle();
+    const double open = watch.wall();
+    if (window->editorArea()->rootElement().isNull())
+        qFatal("the main window did not open %s", qPrintable(path));
+    watch.restart();
+    if (!window->saveFile(directory + QStringLiteral("/attributes-saved.xdp")))
+        qFatal("the main window did not save");
+    const double save = watch.wall();
+    printFigure(QStringLiteral("attributes_bare_parse"), "bare QDomDocument::setContent",
+                bare.parse);
+    printFigure(QStringLiteral("attributes_bare_serialise"), "bare toByteArray(0)", bare.serialise);
+    printFigure(QStringLiteral("attributes_open_program"), "QAMainWindowEditor::loadFile, painted",
+                open);
+    printFigure(QStringLiteral("attributes_save_program"), "QAMainWindowEditor::saveFile", save);
+    printRatio(QStringLiteral("attributes_ratio_program_bare"),
+               "(loadFile + saveFile) / bare (parse + serialise)",
+               (open + save) / (bare.parse + bare.serialise), 3.0);
+}
+
 void measureStartup(const QString &directory)
 {
     const QString self = QCoreApplication::applicationFilePath();
@@ -801,9 +937,9 @@ void measureStartup(const QString &directory)
     const double perlStart = median(perlRuns);
     print("\n== start-up (process wall time, median of 5) ==\n");
     printFigure(QStringLiteral("startup_editor"),
-                "editor: main window, version script, template opened", editor);
-    printFigure(QStringLiteral("startup_bare_window"), "bare QApplication + QMainWindow shown",
-                bare);
+                "editor: window, version script, template, first frame", editor);
+    printFigure(QStringLiteral("startup_bare_window"),
+                "bare QApplication + QMainWindow, first frame", bare);
     printFigure(QStringLiteral("startup_perl"), "perl -e 1", perlStart);
     printRatio(QStringLiteral("ratio_startup"), "editor / (bare window + perl)",
                editor / (bare + perlStart), 2.0);
@@ -983,6 +1119,8 @@ int runAll(const Options &options)
         growth("save_bare", "bare save per MB (the floor's own growth)", &SizeFigures::bareSave);
     }
 
+    measureEntityDocument(directory);
+    measureAttributeDocument(directory, options.attributes);
     measureStartup(directory);
 
     print("\nZYNBENCH %s\n", QJsonDocument(g_results).toJson(QJsonDocument::Compact).constData());
@@ -1021,6 +1159,8 @@ int main(int argc, char *argv[])
         return rssMode(mode, arguments.value(2));
     if (mode == QLatin1String("--startup-bare"))
         return startupBareMode();
+    if (mode == QLatin1String("--open-child"))
+        return openMode(arguments.value(2));
     if (mode == QLatin1String("--generate")) {
         const GeneratedDocument generated
             = generateDocument(qint64(arguments.value(2).toDouble() * MB));
@@ -1049,6 +1189,9 @@ int main(int argc, char *argv[])
         } else if (argument == QLatin1String("--keys")) {
             options.keys = std::max(1, value.toInt());
             ++i;
+        } else if (argument == QLatin1String("--attributes")) {
+            options.attributes = std::max(1, value.toInt());
+            ++i;
         } else if (argument == QLatin1String("--profile")) {
             g_profiledPhase = value;
             ++i;
@@ -1060,7 +1203,8 @@ int main(int argc, char *argv[])
         } else {
             std::fprintf(stderr,
                          "Usage: zynbench [--sizes 1,10,50] [--repeat N] [--switches N] "
-                         "[--keys N] [--keep DIR] [--profile PHASE] [--long-lines-only]\n       "
+                         "[--keys N] [--attributes N] [--keep DIR] [--profile PHASE] "
+                         "[--long-lines-only]\n       "
                          "zynbench --generate MB FILE\n");
             return 2;
         }

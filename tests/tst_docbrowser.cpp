@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -59,6 +60,48 @@ private Q_SLOTS:
         browser.setSource(QUrl::fromLocalFile(page));
         QVERIFY(browser.toPlainText().contains(QStringLiteral("Basic settings.")));
         QCOMPARE(browser.document()->defaultTextOption().alignment(), Qt::AlignJustify);
+    }
+
+    // The reference page waits, unread, until the viewer has drawn its first frame, a search
+    // needs it or it is scrolled while shown; an anchor asked for meanwhile is shown then.
+    void referencePageWaitsForTheFirstFrame_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("first frame") << "paint";
+        QTest::newRow("search") << "search";
+        QTest::newRow("anchor while shown") << "anchor";
+    }
+    void referencePageWaitsForTheFirstFrame()
+    {
+        QFETCH(QString, trigger);
+        const QString page = m_env->scratch() + QStringLiteral("/reference.html");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body>" + QByteArray("<p>Filler text.</p>").repeated(200)
+                   + "<p><a name=\"IS\">Basic settings.</a></p>"
+                   + QByteArray("<p>Filler text.</p>").repeated(200) + "</body></html>");
+        file.close();
+
+        QAZynDocBrowser browser;
+        browser.resize(300, 200);
+        browser.setReferencePage(QUrl::fromLocalFile(page));
+        browser.scrollToAnchor(QStringLiteral("IS"));
+        QVERIFY(browser.toPlainText().isEmpty());
+        browser.show();
+        QVERIFY(browser.toPlainText().isEmpty());
+        if (trigger == QLatin1String("paint")) {
+            QVERIFY(QTest::qWaitForWindowExposed(&browser));
+            QTRY_VERIFY(!browser.toPlainText().isEmpty());
+        } else if (trigger == QLatin1String("search")) {
+            QASearchRequest request;
+            request.pattern = QStringLiteral("Basic");
+            browser.findInDoc(request);
+            QCOMPARE(browser.textCursor().selectedText(), QStringLiteral("Basic"));
+        } else {
+            browser.scrollToAnchor(QStringLiteral("IS"));
+        }
+        QVERIFY(browser.toPlainText().contains(QStringLiteral("Basic settings.")));
+        QVERIFY(browser.verticalScrollBar()->value() > 0);
     }
 
     void search_data()

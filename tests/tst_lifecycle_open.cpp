@@ -136,6 +136,20 @@ private Q_SLOTS:
         QCOMPARE(LifecycleFixture::readFile(path), before);
     }
 
+    // A file the reader refuses: the usual failure, followed by where and why.
+    void refusalSaysWhy()
+    {
+        const QString path = f->env().scratch() + QStringLiteral("/entities.xdp");
+        LifecycleFixture::writeFile(path,
+                                    "<!DOCTYPE ZYN [<!ENTITY x SYSTEM \"/etc/hostname\">]>\n"
+                                    "<ZYN Name=\"n\" Version=\"V2009\">&x;</ZYN>\n");
+        f->window().loadFile(path, false);
+        QCOMPARE(f->statusText(),
+                 QStringLiteral("ERROR: cannot load the file. 2: the document refers to the "
+                                "external entity 'x', which is not read"));
+        QVERIFY(!f->fileActionsEnabled());
+    }
+
     void refusedFileKeepsTheOpenDocument()
     {
         const QString path = f->fixture(QStringLiteral("target.xdp"));

@@ -34,6 +34,23 @@ struct HostileInput
     Expect scripts;
 };
 
+// One entity of 4,000 characters used 20,000 times: 124 KB that expand to 80 MB.
+QByteArray entityExpansion()
+{
+    return "<!DOCTYPE ZYN [<!ENTITY e4k \"" + QByteArray(4000, 'x') + "\">]>\n<ZYN Name=\"n\">\n"
+        + QByteArray("&e4k;\n").repeated(20000) + "</ZYN>\n";
+}
+
+// One element with count attributes, written as the editor saves it; the names in an order the
+// writer must keep (a10 before a2).
+QByteArray manyAttributes(int count)
+{
+    QByteArray bytes = "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN Name=\"a\"";
+    for (int i = 0; i < count; ++i)
+        bytes += " a" + QByteArray::number(i) + "=\"" + QByteArray::number(i % 7) + "\"";
+    return bytes + "/>\n";
+}
+
 // What the test generates rather than keeps in tests/data/robustness/.
 QByteArray generated(const QString &name, const QString &secretPath)
 {
@@ -47,6 +64,11 @@ QByteArray generated(const QString &name, const QString &secretPath)
         return "<ZYN Name=\"s\">" + QByteArray("<a/>").repeated(100000) + "</ZYN>";
     if (name == QLatin1String("huge-attribute.xdp"))
         return "<ZYN Name=\"" + QByteArray(100 * 1024 * 1024, 'x') + "\"/>";
+    if (name == QLatin1String("entity-expansion.xdp"))
+        return entityExpansion();
+    if (name == QLatin1String("many-attributes.xdp"))
+        // A tenth of what the loader is checked with: libxml2 checks attributes in square time.
+        return manyAttributes(10000);
     if (name == QLatin1String("utf16-bom.xdp"))
         return QByteArray("\xff\xfe")
             + QByteArray::fromRawData(reinterpret_cast<const char *>(u"<ZYN Name=\"x\"/>"), 30);
@@ -70,6 +92,8 @@ const QList<HostileInput> &hostileInputs()
         { "external-entity.xdp", Kind::Bytes, Expect::Refused },
         { "deep-nesting.xdp", Kind::Bytes, Expect::Refused },
         { "many-siblings.xdp", Kind::Bytes, Expect::Accepted },
+        { "entity-expansion.xdp", Kind::Bytes, Expect::Refused },
+        { "many-attributes.xdp", Kind::Bytes, Expect::Accepted },
         // Over the parser's limit for one value; the editor opens it.
         { "huge-attribute.xdp", Kind::Bytes, Expect::Refused },
         { "directory.xdp", Kind::Directory, Expect::Refused },
@@ -251,6 +275,44 @@ private Q_SLOTS:
             = QAXmlEditor::readRootElement(saved, reloaded, &error, &reloadedOrder);
         QVERIFY2(!again.isNull(), qPrintable(error));
         QCOMPARE(QAZynWriter(&reloadedOrder).write(again), first);
+    }
+
+    // Input that made the editor crawl: refused at once saying why, or saved unchanged. The
+    // suite's time limit is what catches a return to square time.
+    void editorNeverCrawls_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("refusal"); // empty: saved unchanged
+        QTest::newRow("80 MB of entity expansion")
+            << entityExpansion() << QStringLiteral("expand to more than 1048576 characters");
+        // Qt's reader checks an element's attributes against each other in square time, so the
+        // open (not the writer) is what sets the size: 100,000 take a minute to parse.
+        QTest::newRow("20,000 attributes on one element") << manyAttributes(20000) << QString();
+    }
+    void editorNeverCrawls()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, refusal);
+        const QString path = m_env->scratch() + QStringLiteral("/bulk.xdp");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QDomDocument document;
+        QAAttributeOrder order;
+        QString error;
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, &error, &order);
+        if (!refusal.isEmpty()) {
+            QVERIFY(root.isNull());
+            QVERIFY2(error.contains(refusal), qPrintable(error));
+            return;
+        }
+        QVERIFY2(!root.isNull(), qPrintable(error));
+        QAZynWriter writer(&order);
+        const QByteArray saved = writer.write(root);
+        QCOMPARE(saved.size(), content.size());
+        QVERIFY(saved == content);
+        QVERIFY(QAZynWriter::isWellFormed(saved, &error));
     }
 
     void processingInstructionTargetsAreMadeNames()

@@ -1,3 +1,4 @@
+#include "document/qazynwriter.h"
 #include "sdk/qaxmleditor.h"
 #include "support/testenvironment.h"
 
@@ -127,6 +128,122 @@ private Q_SLOTS:
         QCOMPARE(root.childNodes().count(), 1);
         QVERIFY(root.firstChild().firstChild().isElement());
         QCOMPARE(root.firstChild().firstChild().firstChild().nodeValue(), QStringLiteral(" kept "));
+    }
+
+    // What a save writes of what was read: blank text stays where it is the content, references
+    // the loader cannot resolve stay as written; blanks between elements go.
+    void roundTripsContentAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("saved"); // empty: the body itself
+        QTest::newRow("blank value")
+            << QByteArray("<ZYN>\n<VALUE>   </VALUE>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("carried file of blank lines")
+            << QByteArray("<ZYN>\n<FILE Name=\"b\">\n\n\t\n</FILE>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("unknown element holding blanks")
+            << QByteArray("<ZYN>\n<IS>\n<UNKNOWN> \t </UNKNOWN>\n</IS>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("blanks around a comment")
+            << QByteArray("<ZYN>\n<V> <!--c--> </V>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("blanks around a processing instruction")
+            << QByteArray("<ZYN>\n<V>\n<?pi x?>\n</V>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("blank CDATA")
+            << QByteArray("<ZYN>\n<V><![CDATA[  ]]></V>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("blank and text among references")
+            << QByteArray("<ZYN>\n<V> &undeclared; a&other;b </V>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("undeclared reference alone")
+            << QByteArray("<ZYN>\n<V>&undeclared;</V>\n<W/>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("reference between elements")
+            << QByteArray("<ZYN>\n<A/>&undeclared;<B/>\n</ZYN>\n") << QByteArray();
+        QTest::newRow("blank character reference")
+            << QByteArray("<ZYN>\n<V>&#32;&#9;</V>\n</ZYN>\n")
+            << QByteArray("<ZYN>\n<V> \t</V>\n</ZYN>\n");
+        QTest::newRow("blanks between elements dropped")
+            << QByteArray("<ZYN>\n  <IS>\n    <V>x</V>\n  </IS>\n</ZYN>\n")
+            << QByteArray("<ZYN>\n<IS>\n<V>x</V>\n</IS>\n</ZYN>\n");
+        QTest::newRow("blanks beside an element child dropped")
+            << QByteArray("<ZYN>\n<V> <A/> </V>\n</ZYN>\n")
+            << QByteArray("<ZYN>\n<V>\n<A/>\n</V>\n</ZYN>\n");
+        QTest::newRow("small internal entity expanded") << QByteArray("<ZYN>\n<V>&e;</V>\n</ZYN>\n")
+                                                        << QByteArray("<ZYN>\n<V>ee</V>\n</ZYN>\n");
+    }
+    void roundTripsContentAsWritten()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, saved);
+        const QByteArray doctype = body.contains("&e;")
+            ? "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\" [<!ENTITY e \"ee\">]>\n"
+            : "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n";
+        QDomDocument document;
+        QAAttributeOrder order;
+        QString error;
+        const QDomElement root = QAXmlEditor::readRootElement(write("in.xdp", doctype + body),
+                                                              document, &error, &order);
+        QVERIFY2(!root.isNull(), qPrintable(error));
+        const QByteArray expected
+            = "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n" + (saved.isEmpty() ? body : saved);
+        QCOMPARE(QAZynWriter(&order).write(root), expected);
+    }
+
+    // Entities the DOM would expand without bound, read from elsewhere or silently lose: refused
+    // before the parse, saying why.
+    void refusesEntityTricks_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
+        const QByteArray big = "<!ENTITY big \"" + QByteArray(4000, 'x') + "\">";
+        QTest::newRow("expansion over the limit in total")
+            << "<!DOCTYPE ZYN [" + big + "]><ZYN>" + QByteArray("<V>&big;</V>").repeated(300)
+                + "</ZYN>"
+            << "expand to more than 1048576 characters";
+        QTest::newRow("expansion over the limit in attributes") << "<!DOCTYPE ZYN [" + big
+                + "]><ZYN>" + QByteArray("<V a=\"&big;\"/>").repeated(300) + "</ZYN>"
+                                                                << "expand to more than";
+        QTest::newRow("nested expansion")
+            << QByteArray("<!DOCTYPE ZYN [" + big
+                          + "<!ENTITY b \"&big;&big;&big;&big;&big;&big;&big;&big;\">"
+                            "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\">]><ZYN>&c;&c;&c;&c;&c;</ZYN>")
+            << "expand to more than";
+        QTest::newRow("external entity")
+            << QByteArray("<!DOCTYPE ZYN [<!ENTITY x SYSTEM \"other.txt\">]><ZYN>&x;</ZYN>")
+            << "external entity 'x'";
+        QTest::newRow("external entity inside another")
+            << QByteArray("<!DOCTYPE ZYN [<!ENTITY x PUBLIC \"-//x\" \"other.txt\">"
+                          "<!ENTITY y \"a&x;\">]><ZYN>&y;</ZYN>")
+            << "entity 'y' refers to 'x'";
+        QTest::newRow("undeclared entity in an attribute")
+            << QByteArray("<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN\nName=\"&nowhere;\"/>")
+            << "3: an attribute value refers to the undeclared entity 'nowhere'";
+        QTest::newRow("UTF-16 expansion over the limit") << [&] {
+            const QString text = "<!DOCTYPE ZYN [" + QString::fromLatin1(big) + "]><ZYN>"
+                + QStringLiteral("&big;").repeated(300) + "</ZYN>";
+            return QByteArray("\xff\xfe")
+                + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        }() << "expand to more than";
+    }
+    void refusesEntityTricks()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QDomDocument document;
+        QString error;
+        const QDomElement root
+            = QAXmlEditor::readRootElement(write("entities.xdp", content), document, &error);
+        QVERIFY(root.isNull());
+        QVERIFY2(error.contains(reason), qPrintable(error));
+    }
+
+    void readsEntitiesWithinTheLimit()
+    {
+        // 1,000 uses of 1,000 characters: just under the limit.
+        const QByteArray content = "<!DOCTYPE ZYN [<!ENTITY k \"" + QByteArray(1000, 'k')
+            + "\">]><ZYN Name=\"&k;\">" + QByteArray("&k;").repeated(1047) + "</ZYN>";
+        QDomDocument document;
+        QString error;
+        const QDomElement root
+            = QAXmlEditor::readRootElement(write("within.xdp", content), document, &error);
+        QVERIFY2(!root.isNull(), qPrintable(error));
+        QCOMPARE(root.text().size(), 1047000);
+        QCOMPARE(root.attribute(QStringLiteral("Name")).size(), 1000);
     }
 
     void refusesDeepNestingQuickly()

@@ -240,11 +240,15 @@ QDomElement QAZynDocumentSession::readAcceptedRoot(const QString &path, QDomDocu
                                                    QAAttributeOrder *attributeOrder)
 {
     QADialogSeam &dialogs = QADialogSeam::instance();
+    m_loadError.clear();
     for (;;) {
         const QDomElement root
-            = QAXmlEditor::readRootElement(path, document, nullptr, attributeOrder);
-        if (root.isNull())
+            = QAXmlEditor::readRootElement(path, document, &m_loadError, attributeOrder);
+        if (root.isNull()) {
+            if (m_loadError.startsWith(path + QLatin1Char(':')))
+                m_loadError = m_loadError.mid(path.size() + 1).trimmed();
             return QDomElement();
+        }
         const QString version = root.attribute(Zyn::Attr::Version);
         switch (m_versionChecker->checkVersion(version)) {
         case QAZYNVersion::VersionOutdated: {
@@ -288,7 +292,9 @@ void QAZynDocumentSession::rejectLoad()
         Q_EMIT documentOpen(false);
         m_editor->setModified(false);
     }
-    Q_EMIT statusMsg(tr("ERROR: cannot load the file."), StatusDuration::Result);
+    // Why the file could not be read, where the reader said ("line:column: message").
+    const QString why = m_loadError.isEmpty() ? QString() : QLatin1Char(' ') + m_loadError;
+    Q_EMIT statusMsg(tr("ERROR: cannot load the file.") + why, StatusDuration::Result);
 }
 
 // A load that failed after the editor gave up its document: nothing is left open.

@@ -94,6 +94,8 @@ private:
     QString m_templateDir;
     QString m_currentFilePath;
     QString m_lastChosenPath;
+    // Why the last read was refused, for the status bar.
+    QString m_loadError;
     QDomElement m_rootElement;
     QAZynTargets m_targets;
     QAZynEditor *m_editor = nullptr;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 QAZynDocBrowser::QAZynDocBrowser(QWidget *parent, const QString &name)
     : QTextBrowser(parent)
@@ -21,6 +22,47 @@ QAZynDocBrowser::QAZynDocBrowser(QWidget *parent, const QString &name)
     QTextOption option = document()->defaultTextOption();
     option.setAlignment(Qt::AlignJustify);
     document()->setDefaultTextOption(option);
+}
+
+void QAZynDocBrowser::setReferencePage(const QUrl &url)
+{
+    m_pendingPage = url;
+    m_pendingAnchor.clear();
+    m_loadScheduled = false;
+    if (isVisible())
+        ensureLoaded();
+}
+
+void QAZynDocBrowser::ensureLoaded()
+{
+    if (m_pendingPage.isEmpty())
+        return;
+    const QUrl page = m_pendingPage;
+    m_pendingPage.clear();
+    setSource(page);
+    if (!m_pendingAnchor.isEmpty())
+        QTextBrowser::scrollToAnchor(m_pendingAnchor);
+    m_pendingAnchor.clear();
+}
+
+void QAZynDocBrowser::scrollToAnchor(const QString &name)
+{
+    if (!m_pendingPage.isEmpty() && !isVisible()) {
+        m_pendingAnchor = name;
+        return;
+    }
+    ensureLoaded();
+    QTextBrowser::scrollToAnchor(name);
+}
+
+void QAZynDocBrowser::paintEvent(QPaintEvent *event)
+{
+    QTextBrowser::paintEvent(event);
+    // The window's first frame goes out without the page; the page follows at once.
+    if (!m_pendingPage.isEmpty() && !m_loadScheduled) {
+        m_loadScheduled = true;
+        QTimer::singleShot(0, this, &QAZynDocBrowser::ensureLoaded);
+    }
 }
 
 QMenu *QAZynDocBrowser::createPopupMenu(const QPoint &position)
@@ -51,6 +93,7 @@ void QAZynDocBrowser::findInDoc(const QASearchRequest &request)
 {
     if (request.pattern.isEmpty())
         return;
+    ensureLoaded();
     // A match is selected with the cursor at its end: starting one past its beginning still finds
     // an occurrence that follows it directly.
     const QTextCursor cursor = textCursor();

@@ -53,8 +53,8 @@ QAZynEditor::QAZynEditor(const QString &targetDirectory, QWidget *parent, const 
     m_docBrowser = new QAZynDocBrowser(docArea, QStringLiteral("ZYN Doc"));
     docLayout->addWidget(m_docBrowser);
     const QChar sep = QDir::separator();
-    m_docBrowser->setSource(QUrl::fromLocalFile(targetDirectory + sep + QStringLiteral("xml") + sep
-                                                + QStringLiteral("Reference.html")));
+    m_docBrowser->setReferencePage(QUrl::fromLocalFile(targetDirectory + sep + QStringLiteral("xml")
+                                                       + sep + QStringLiteral("Reference.html")));
 
     m_editionArea = new QWidget(m_verticalSplitter);
     m_editionArea->setObjectName(QStringLiteral("Edition Area"));

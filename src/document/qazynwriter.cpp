@@ -1,5 +1,7 @@
 #include "document/qazynwriter.h"
 
+#include <QSet>
+#include <QTextStream>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -119,13 +121,39 @@ void QAZynWriter::writeEscaped(const QString &raw, bool attribute)
     }
 }
 
-QStringList QAZynWriter::orderedAttributeNames(const QDomElement &element) const
+// The names of an element's attributes, in no particular order. Reading a named node map by index
+// walks it from its start each time, so many attributes are read from the element's own start tag
+// as the DOM writes it, where every value is quoted with '"' and holds none.
+static QStringList attributeNames(const QDomElement &element)
 {
     const QDomNamedNodeMap attributes = element.attributes();
-    QStringList present;
-    present.reserve(attributes.count());
-    for (int i = 0; i < attributes.count(); ++i)
-        present.append(attributes.item(i).nodeName());
+    const int count = attributes.count();
+    QStringList names;
+    names.reserve(count);
+    if (count <= 16) {
+        for (int i = 0; i < count; ++i)
+            names.append(attributes.item(i).nodeName());
+        return names;
+    }
+    QString tag;
+    QTextStream stream(&tag);
+    element.cloneNode(false).save(stream, 0);
+    stream.flush();
+    qsizetype at = tag.indexOf(QLatin1Char(' '));
+    while (at >= 0 && names.size() < count) {
+        const qsizetype equals = tag.indexOf(QLatin1Char('='), at);
+        if (equals < 0)
+            break;
+        names.append(tag.mid(at + 1, equals - at - 1).trimmed());
+        const qsizetype close = tag.indexOf(QLatin1Char('"'), equals + 2);
+        at = close < 0 ? -1 : tag.indexOf(QLatin1Char(' '), close);
+    }
+    return names;
+}
+
+QStringList QAZynWriter::orderedAttributeNames(const QDomElement &element) const
+{
+    QStringList present = attributeNames(element);
     std::sort(present.begin(), present.end());
     if (!m_attributeOrder || element.lineNumber() < 0)
         return present;
@@ -133,17 +161,29 @@ QStringList QAZynWriter::orderedAttributeNames(const QDomElement &element) const
         = m_attributeOrder->constFind(qMakePair(element.lineNumber(), element.columnNumber()));
     if (it == m_attributeOrder->constEnd())
         return present;
+    // The order read first, then what was added since, by name; each name once.
     QStringList ordered;
     ordered.reserve(present.size());
+    QSet<QString> placed;
+    placed.reserve(present.size());
     for (const QString &name : *it) {
-        if (present.contains(name))
+        if (element.hasAttribute(name) && !placed.contains(name)) {
             ordered.append(name);
+            placed.insert(name);
+        }
     }
     for (const QString &name : std::as_const(present)) {
-        if (!ordered.contains(name))
+        if (!placed.contains(name))
             ordered.append(name);
     }
     return ordered;
+}
+
+// Text and references the loader kept as written stand in the flow of text: no line break is added
+// around them, or a save would change the text they belong to.
+static bool isInline(const QDomNode &node)
+{
+    return node.isText() || node.isEntityReference();
 }
 
 void QAZynWriter::writeElement(const QDomElement &element)
@@ -159,13 +199,13 @@ void QAZynWriter::writeElement(const QDomElement &element)
         m_out += QLatin1String("/>");
     } else {
         m_out += QLatin1Char('>');
-        if (!first.isText())
+        if (!isInline(first))
             m_out += QLatin1Char('\n');
         for (QDomNode child = first; !child.isNull(); child = child.nextSibling())
             writeNode(child);
         m_out += QLatin1String("</") + element.tagName() + QLatin1Char('>');
     }
-    if (!element.nextSibling().isText())
+    if (!isInline(element.nextSibling()))
         m_out += QLatin1Char('\n');
 }
 
@@ -218,7 +258,7 @@ void QAZynWriter::writeNode(const QDomNode &node)
     default:
         return;
     }
-    if (!node.isText() && !node.nextSibling().isText())
+    if (!isInline(node) && !isInline(node.nextSibling()))
         m_out += QLatin1Char('\n');
 }
 

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "xmllimits.h"
+
 class QTreeWidgetItem;
 
 // The order in which each element of a parsed document listed its attributes, keyed by the line
@@ -44,7 +46,7 @@ public:
     const QAAttributeOrder &attributeOrder() const { return m_attributeOrder; }
 
     // Deeper input is refused before the DOM sees it: the DOM parses and writes recursively.
-    static constexpr int MaximumNesting = 1000;
+    static constexpr int MaximumNesting = ZynXmlLimits::MaximumNesting;
 
     virtual bool buildTree(QDomElement &root) = 0;
     virtual void acceptRename(QTreeWidgetItem *item) = 0;
