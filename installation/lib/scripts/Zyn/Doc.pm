@@ -18,7 +18,7 @@ use Exporter qw(import);
 use Fcntl qw(O_RDONLY O_NONBLOCK F_GETFL F_SETFL);
 use Encode qw(decode);
 use File::Basename qw(dirname);
-use File::Spec;
+use Cwd qw(getcwd);
 use XML::LibXML;
 
 our @EXPORT_OK = qw(
@@ -104,8 +104,8 @@ sub quote_name {
 # The limits the editor's loader enforces too, read from the installation at
 # every run so that both sides always agree.
 sub xml_limits {
-    my $file = File::Spec->catfile( dirname( dirname( File::Spec->rel2abs(__FILE__) ) ),
-        File::Spec->updir, 'xml-limits.properties' );
+    my $module = __FILE__ =~ m{^/} ? __FILE__ : getcwd() . '/' . __FILE__;
+    my $file   = dirname( dirname($module) ) . '/../xml-limits.properties';
     my $shown = quote_name( decode_path($file) );
     open my $in, '<', $file or die "cannot read the XML limits $shown: $!\n";
     my %limits;

@@ -48,16 +48,16 @@ my %LANGUAGE = (
     ada => {
         comment => sub { '-- ' . shift },
         where   => {
-            comment     => 'spec',
+            comment     => 'decl',
             text        => 'body',
-            macro       => 'spec',
-            declaration => 'spec',
+            macro       => 'decl',
+            declaration => 'decl',
             body        => 'body',
-            FREE_TEXT_BEFORE_FOR_ZYN           => 'spec_context',
-            FREE_TEXT_BEFORE_FOR_INSTR         => 'spec_context',
-            FREE_TEXT_BEFORE_FOR_INSTR_AND_GEN => 'spec_context',
-            FREE_TEXT_WITH_PRIV_IO_ADS         => 'spec_context',
-            FREE_TEXT_ADD_PRIV_IO_ADS          => 'spec',
+            FREE_TEXT_BEFORE_FOR_ZYN           => 'decl_context',
+            FREE_TEXT_BEFORE_FOR_INSTR         => 'decl_context',
+            FREE_TEXT_BEFORE_FOR_INSTR_AND_GEN => 'decl_context',
+            FREE_TEXT_WITH_PRIV_IO_ADS         => 'decl_context',
+            FREE_TEXT_ADD_PRIV_IO_ADS          => 'decl',
             FREE_TEXT_WITH_PRIV_IO_ADB         => 'body_context',
         },
         macro => \&ada_macro,
@@ -292,14 +292,14 @@ sub once {
 sub ada_files {
     my ( $out, $head ) = @_;
     my %seen;
-    my $context = once( $out->{spec_context}, \%seen );
+    my $context = once( $out->{decl_context}, \%seen );
     my $body    = $out->{body} // '';
     my @files;
     my $has_body = $body =~ /\S/;
     push @files, [ 'zynlibconf.ads',
             $head->('zynlibconf.ads') . "$context\npackage Zynlibconf is\n"
           . ( $has_body ? "   pragma Elaborate_Body;\n" : '' )
-          . ( $out->{spec} // '' )
+          . ( $out->{decl} // '' )
           . "\nend Zynlibconf;\n" ];
     push @files, [ 'zynlibconf.adb',
             $head->('zynlibconf.adb') . once( $out->{body_context}, \%seen )
