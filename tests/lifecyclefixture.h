@@ -2,13 +2,13 @@
 
 #include "app/qamainwindoweditor.h"
 #include "services/productflavour.h"
+#include "support/checked.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QByteArray>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -28,11 +28,14 @@ public:
         // The temporary home has no per-user target directory: the generate-in directory is
         // the copy's own.
         m_installDir = m_env->home() + QStringLiteral("/install");
-        copyTree(TestEnvironment::stagedTree(), m_installDir);
+        m_ready = TestFiles::copyTree(TestEnvironment::stagedTree(), m_installDir);
         qputenv("CORVINDIR", QFile::encodeName(m_installDir));
         m_dialogs = std::make_unique<ScriptedDialogs>();
     }
     ~LifecycleFixture() { qunsetenv("ZYN_PERL"); }
+
+    // Whether the installation copy is complete: QVERIFY it before the test goes on.
+    [[nodiscard]] bool ready() const { return m_ready; }
 
     ScriptedDialogs &dialogs() { return *m_dialogs; }
     TestEnvironment &env() { return *m_env; }
@@ -56,33 +59,20 @@ public:
     // The window goes without its close, as in a crash; the next window() builds a new one.
     void dropWindow() { m_window.reset(); }
 
-    // A fixture document copied to the scratch directory, under another name when given.
-    QString fixture(const QString &name, const QString &as = QString()) const
+    // Copies a fixture document to the scratch directory, under another name when given, and
+    // sets path to the copy.
+    [[nodiscard]] bool fixture(const QString &name, QString *path,
+                               const QString &as = QString()) const
     {
         return m_env->copyToScratch(TestEnvironment::dataFile(QStringLiteral("lifecycle/") + name),
-                                    as);
+                                    path, as);
     }
 
     // Replaces an installation script with a Perl body of the test's.
-    void replaceScript(const QString &name, const QByteArray &body) const
+    [[nodiscard]] bool replaceScript(const QString &name, const QByteArray &body) const
     {
-        QFile file(scriptPath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("use strict;\nuse warnings;\nSTDERR->autoflush(1);\n" + body);
-    }
-
-    // Writes a file, creating its directory.
-    static void writeFile(const QString &path, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    }
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return TestFiles::write(scriptPath(name),
+                                "use strict;\nuse warnings;\nSTDERR->autoflush(1);\n" + body);
     }
 
     QString statusText() { return window().statusBar()->currentMessage(); }
@@ -93,30 +83,12 @@ public:
     }
 
     // The questions of one kind asked so far.
-    QList<ScriptedDialogs::Question> asked(const QString &kind) const
-    {
-        QList<ScriptedDialogs::Question> list;
-        for (const auto &q : m_dialogs->questions()) {
-            if (q.kind == kind)
-                list.append(q);
-        }
-        return list;
-    }
-
-    static void copyTree(const QString &from, const QString &to)
-    {
-        QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = to + source.mid(from.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(source, target);
-        }
-    }
+    QList<ScriptedDialogs::Question> asked(DialogKind kind) const { return m_dialogs->asked(kind); }
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
     QString m_installDir;
+    bool m_ready = false;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<QAMainWindowEditor> m_window;
 };

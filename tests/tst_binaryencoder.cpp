@@ -1,6 +1,7 @@
 #include "document/qabinaryencoder.h"
 #include "services/productflavour.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,20 +47,16 @@ class TestBinaryEncoder : public QObject
         return m_install->filePath(QStringLiteral("lib/scripts/encode64.pl"));
     }
 
-    void useFake(const QByteArray &body)
+    [[nodiscard]] bool useFake(const QByteArray &body)
     {
         m_install = std::make_unique<QTemporaryDir>();
         m_env = std::make_unique<TestEnvironment>(m_install->path());
-        QDir().mkpath(QFileInfo(script()).absolutePath());
-        QFile file(script());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(Prelude + body);
+        return TestFiles::write(script(), Prelude + body);
     }
 
     QString outputPath() const
     {
-        QFile file(script() + QStringLiteral(".out"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+        return QString::fromLocal8Bit(TestFiles::read(script() + QStringLiteral(".out")));
     }
 
 private Q_SLOTS:
@@ -72,8 +69,8 @@ private Q_SLOTS:
 
     void reportsTheEncodedElement()
     {
-        useFake("open(my $o, '>', $out) or die;\n"
-                "print $o qq{<BASE64 Size=\"2\">aGk=</BASE64>\\n};\nclose $o;\n");
+        QVERIFY(useFake("open(my $o, '>', $out) or die;\n"
+                        "print $o qq{<BASE64 Size=\"2\">aGk=</BASE64>\\n};\nclose $o;\n"));
         QABinaryEncoder encoder(QStringLiteral("zyneditor"));
         QSignalSpy encoded(&encoder, &QABinaryEncoder::encoded);
         QSignalSpy failed(&encoder, &QABinaryEncoder::failed);
@@ -121,7 +118,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, body);
         QFETCH(QString, caption);
         QFETCH(QString, text);
-        useFake(body);
+        QVERIFY(useFake(body));
         QABinaryEncoder encoder(QStringLiteral("zyneditor"));
         QSignalSpy encoded(&encoder, &QABinaryEncoder::encoded);
         QSignalSpy failed(&encoder, &QABinaryEncoder::failed);
@@ -145,7 +142,7 @@ private Q_SLOTS:
 
     void scriptThatCannotStart()
     {
-        useFake("exit 0;\n");
+        QVERIFY(useFake("exit 0;\n"));
         qputenv("ZYN_PERL", "/nonexistent/perl");
         QABinaryEncoder encoder(QStringLiteral("zyneditor"));
         QSignalSpy failed(&encoder, &QABinaryEncoder::failed);

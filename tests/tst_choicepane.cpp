@@ -1,6 +1,7 @@
 #include "document/domtext.h"
 #include "panefixtures.h"
 #include "panes/qachoiceviewer.h"
+#include "support/checked.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,32 +86,35 @@ private:
         return changed;
     }
 
-    static void run(QAChoiceViewer &pane, const QString &step)
+    [[nodiscard]] static bool run(QAChoiceViewer &pane, const QString &step)
     {
-        auto *choices = pane.findChild<QComboBox *>("choices");
-        auto *tabs = pane.findChild<QTabWidget *>("tabs");
-        const QString verb = step.section(':', 0, 0);
-        const int index = step.section(':', 1).toInt();
-        if (verb == QLatin1String("pick")) {
-            // What the combo box does when the user picks an entry, even the current one.
-            choices->setCurrentIndex(index);
-            Q_EMIT choices->activated(index);
-        } else if (verb == QLatin1String("tab")) {
-            tabs->setCurrentIndex(index);
-        } else if (verb == QLatin1String("click")) {
-            tabs->setCurrentIndex(index);
-            QTest::mouseClick(tabs->currentWidget()->findChild<QPlainTextEdit *>()->viewport(),
-                              Qt::LeftButton);
-        } else if (verb == QLatin1String("beside")) {
-            tabs->setCurrentIndex(index);
-            QTest::mouseClick(tabs->currentWidget()->findChild<QLabel *>("proto"), Qt::LeftButton);
-        } else if (verb == QLatin1String("toggle")) {
-            tabs->currentWidget()->findChild<QCheckBox *>()->click();
-        } else if (verb == QLatin1String("shownode")) {
-            pane.showNode();
-        } else {
-            QFAIL(qPrintable("unknown step " + step));
-        }
+        return checked([&] {
+            auto *choices = pane.findChild<QComboBox *>("choices");
+            auto *tabs = pane.findChild<QTabWidget *>("tabs");
+            const QString verb = step.section(':', 0, 0);
+            const int index = step.section(':', 1).toInt();
+            if (verb == QLatin1String("pick")) {
+                // What the combo box does when the user picks an entry, even the current one.
+                choices->setCurrentIndex(index);
+                Q_EMIT choices->activated(index);
+            } else if (verb == QLatin1String("tab")) {
+                tabs->setCurrentIndex(index);
+            } else if (verb == QLatin1String("click")) {
+                tabs->setCurrentIndex(index);
+                QTest::mouseClick(tabs->currentWidget()->findChild<QPlainTextEdit *>()->viewport(),
+                                  Qt::LeftButton);
+            } else if (verb == QLatin1String("beside")) {
+                tabs->setCurrentIndex(index);
+                QTest::mouseClick(tabs->currentWidget()->findChild<QLabel *>("proto"),
+                                  Qt::LeftButton);
+            } else if (verb == QLatin1String("toggle")) {
+                tabs->currentWidget()->findChild<QCheckBox *>()->click();
+            } else if (verb == QLatin1String("shownode")) {
+                pane.showNode();
+            } else {
+                QFAIL(qPrintable("unknown step " + step));
+            }
+        });
     }
 
 private Q_SLOTS:
@@ -245,7 +249,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&pane));
         pane.showNode();
         for (const QString &step : steps)
-            run(pane, step);
+            QVERIFY(run(pane, step));
 
         auto *choices = pane.findChild<QComboBox *>("choices");
         QCOMPARE(choices->currentIndex(), entry);

@@ -223,7 +223,7 @@ private Q_SLOTS:
 
         QCOMPARE(dialogs.questions().count(), 1);
         const ScriptedDialogs::Question question = dialogs.last();
-        QCOMPARE(question.kind, QStringLiteral("int"));
+        QCOMPARE(question.kind, DialogKind::Int);
         QCOMPARE(question.caption, QStringLiteral("Goto line"));
         QCOMPARE(question.text, QStringLiteral("Please enter the line number"));
         QCOMPARE(question.minimum, minimum);

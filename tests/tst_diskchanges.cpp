@@ -43,17 +43,20 @@ private:
     QString path() const { return f->env().scratch() + QStringLiteral("/target.xdp"); }
 
     // Opens the fixture document and selects the Build node.
-    void openDocument()
+    [[nodiscard]] bool openDocument()
     {
-        f->fixture(QStringLiteral("target.xdp"));
-        w().loadFile(path(), false);
-        QVERIFY(!root().isNull());
-        QAZynEditorTree *tree = w().editorArea()->editorTree();
-        const QList<QTreeWidgetItem *> build = tree->findItems(
-            QStringLiteral("Build Commands"), Qt::MatchExactly | Qt::MatchRecursive);
-        QCOMPARE(build.size(), 1);
-        tree->setCurrentItem(build.first());
-        f->dialogs().clear();
+        return checked([this] {
+            QString copy;
+            QVERIFY(f->fixture(QStringLiteral("target.xdp"), &copy));
+            w().loadFile(path(), false);
+            QVERIFY(!root().isNull());
+            QAZynEditorTree *tree = w().editorArea()->editorTree();
+            const QList<QTreeWidgetItem *> build = tree->findItems(
+                QStringLiteral("Build Commands"), Qt::MatchExactly | Qt::MatchRecursive);
+            QCOMPARE(build.size(), 1);
+            tree->setCurrentItem(build.first());
+            f->dialogs().clear();
+        });
     }
 
     void edit()
@@ -71,16 +74,22 @@ private:
     }
 
     // Lets the guard write its recovery copy soon after a change.
-    void editAndWaitForRecovery()
+    [[nodiscard]] bool editAndWaitForRecovery()
     {
-        w().documentSession()->guard()->recoveryStore()->setDelays(20, 100);
-        edit();
-        w().documentSession()->guard()->noteChange();
-        QTRY_VERIFY(QFileInfo::exists(QARecoveryStore::recoveryPathFor(path())));
+        return checked([this] {
+            w().documentSession()->guard()->recoveryStore()->setDelays(20, 100);
+            edit();
+            w().documentSession()->guard()->noteChange();
+            QTRY_VERIFY(QFileInfo::exists(QARecoveryStore::recoveryPathFor(path())));
+        });
     }
 
 private Q_SLOTS:
-    void init() { f = std::make_unique<LifecycleFixture>(); }
+    void init()
+    {
+        f = std::make_unique<LifecycleFixture>();
+        QVERIFY(f->ready());
+    }
     void cleanup() { f.reset(); }
 
     void externalRewrite_data()
@@ -96,16 +105,16 @@ private Q_SLOTS:
     {
         QFETCH(bool, unsaved);
         QFETCH(int, answer);
-        openDocument();
+        QVERIFY(openDocument());
         if (unsaved)
             edit();
-        const QByteArray theirs = rewritten(LifecycleFixture::readFile(path()));
+        const QByteArray theirs = rewritten(TestFiles::read(path()));
         const QString copy = f->env().scratch() + QStringLiteral("/copy.xdp");
         if (answer >= 0)
             f->dialogs().answer(answer);
         if (answer == SaveAs)
             f->dialogs().answer(copy);
-        LifecycleFixture::writeFile(path(), theirs);
+        QVERIFY(TestFiles::write(path(), theirs));
 
         const bool reloaded = !unsaved || answer == Reload;
         if (reloaded)
@@ -116,31 +125,31 @@ private Q_SLOTS:
         QCOMPARE(questionsLike(QStringLiteral("changed on disk")), unsaved ? 1 : 0);
         QCOMPARE(w().editorArea()->isModified(), answer == KeepEditing);
         // The file on disk is theirs whatever the answer.
-        QCOMPARE(LifecycleFixture::readFile(path()), theirs);
+        QCOMPARE(TestFiles::read(path()), theirs);
         if (reloaded) {
             // The selected node is selected again.
             QCOMPARE(w().editorArea()->editorTree()->currentItem()->text(0),
                      QStringLiteral("Build Commands"));
         }
         if (answer == SaveAs) {
-            QVERIFY(LifecycleFixture::readFile(copy).contains("my edit"));
+            QVERIFY(TestFiles::read(copy).contains("my edit"));
             QCOMPARE(w().currentFilePath(), copy);
         }
         if (answer == KeepEditing) {
             // The next save asks again; Cancel keeps their file, Overwrite writes ours.
             f->dialogs().answer(2);
             QVERIFY(!w().saveFile(path()));
-            QCOMPARE(LifecycleFixture::readFile(path()), theirs);
+            QCOMPARE(TestFiles::read(path()), theirs);
             f->dialogs().answer(0);
             QVERIFY(w().saveFile(path()));
-            QVERIFY(LifecycleFixture::readFile(path()).contains("my edit"));
+            QVERIFY(TestFiles::read(path()).contains("my edit"));
         }
         QCOMPARE(f->dialogs().unansweredCount(), 0);
     }
 
     void ownSavesAskNothing()
     {
-        openDocument();
+        QVERIFY(openDocument());
         for (int i = 0; i < 3; ++i) {
             edit();
             QVERIFY(w().saveFile(path()));
@@ -154,20 +163,20 @@ private Q_SLOTS:
     // Saved before the watch noticed the change: the save itself asks.
     void saveComparesTheDiskFirst()
     {
-        openDocument();
+        QVERIFY(openDocument());
         edit();
-        const QByteArray theirs = rewritten(LifecycleFixture::readFile(path()));
-        LifecycleFixture::writeFile(path(), theirs);
+        const QByteArray theirs = rewritten(TestFiles::read(path()));
+        QVERIFY(TestFiles::write(path(), theirs));
         f->dialogs().answer(2); // Cancel
         QVERIFY(!w().saveFile(path()));
-        QCOMPARE(LifecycleFixture::readFile(path()), theirs);
+        QCOMPARE(TestFiles::read(path()), theirs);
         QCOMPARE(questionsLike(QStringLiteral("Overwrite it")), 1);
         QVERIFY(w().editorArea()->isModified());
     }
 
     void fileDeletedOnDisk()
     {
-        openDocument();
+        QVERIFY(openDocument());
         f->dialogs().answer(0); // keep editing
         QVERIFY(QFile::remove(path()));
         QTRY_COMPARE(questionsLike(QStringLiteral("deleted")), 1);
@@ -188,7 +197,7 @@ private Q_SLOTS:
     void secondEditorIsWarned()
     {
         QFETCH(int, answer);
-        openDocument();
+        QVERIFY(openDocument());
         edit();
         QAMainWindowEditor second({ QStringLiteral(ZYN_EDITOR_BINARY) });
         f->dialogs().answer(answer);
@@ -218,12 +227,12 @@ private Q_SLOTS:
     void recoveryAfterACrash()
     {
         QFETCH(int, answer);
-        openDocument();
-        const QByteArray onDisk = LifecycleFixture::readFile(path());
-        editAndWaitForRecovery();
+        QVERIFY(openDocument());
+        const QByteArray onDisk = TestFiles::read(path());
+        QVERIFY(editAndWaitForRecovery());
         // The crash: the window goes without its close.
         f->dropWindow();
-        QCOMPARE(LifecycleFixture::readFile(path()), onDisk);
+        QCOMPARE(TestFiles::read(path()), onDisk);
 
         f->dialogs().answer(answer);
         w().loadFile(path(), false);
@@ -233,7 +242,7 @@ private Q_SLOTS:
                                    : QStringLiteral("Target Deployment Port"));
         QCOMPARE(w().editorArea()->isModified(), answer == Restore);
         QCOMPARE(w().currentFilePath(), path());
-        QCOMPARE(LifecycleFixture::readFile(path()), onDisk);
+        QCOMPARE(TestFiles::read(path()), onDisk);
         QCOMPARE(QFileInfo::exists(QARecoveryStore::recoveryPathFor(path())), answer != Discard);
     }
 
@@ -249,21 +258,23 @@ private Q_SLOTS:
     void recoveryRemoved()
     {
         QFETCH(QString, how);
-        openDocument();
-        editAndWaitForRecovery();
+        QVERIFY(openDocument());
+        QVERIFY(editAndWaitForRecovery());
         if (how == QLatin1String("save")) {
             QVERIFY(w().saveFile(path()));
         } else if (how == QLatin1String("close")) {
             f->dialogs().answer(QMessageBox::No);
             QVERIFY(w().close());
         } else if (how == QLatin1String("open")) {
+            QString elsewhere;
+            QVERIFY(f->fixture(QStringLiteral("elsewhere.xdp"), &elsewhere));
             f->dialogs().answer(QMessageBox::No);
-            f->dialogs().answer(f->fixture(QStringLiteral("elsewhere.xdp")));
+            f->dialogs().answer(elsewhere);
             w().fileOpen();
             QVERIFY(w().currentFilePath().endsWith(QStringLiteral("elsewhere.xdp")));
         } else {
             f->dialogs().answer(int(Reload));
-            LifecycleFixture::writeFile(path(), rewritten(LifecycleFixture::readFile(path())));
+            QVERIFY(TestFiles::write(path(), rewritten(TestFiles::read(path()))));
             QTRY_COMPARE(root().attribute(QStringLiteral("Label")), QString::fromUtf8(Marker));
         }
         QVERIFY(!QFileInfo::exists(QARecoveryStore::recoveryPathFor(path())));
@@ -272,8 +283,8 @@ private Q_SLOTS:
     // The recent file is gone but its unsaved work is not: offered at start, saved elsewhere.
     void recoveryOfAFileThatIsGone()
     {
-        openDocument();
-        editAndWaitForRecovery();
+        QVERIFY(openDocument());
+        QVERIFY(editAndWaitForRecovery());
         f->dropWindow();
         QVERIFY(QFile::remove(path()));
         QSettings().setValue(QStringLiteral("/Corvin/zyneditor/recentFile"), path());
@@ -283,7 +294,7 @@ private Q_SLOTS:
         f->dialogs().answer(renamed);
         w();
         QCOMPARE(questionsLike(QStringLiteral("no longer exists")), 1);
-        QVERIFY(LifecycleFixture::readFile(renamed).contains("my edit"));
+        QVERIFY(TestFiles::read(renamed).contains("my edit"));
         QVERIFY(!QFileInfo::exists(path()));
         QCOMPARE(w().currentFilePath(), renamed);
         QVERIFY(!QFileInfo::exists(QARecoveryStore::recoveryPathFor(path())));
@@ -294,16 +305,18 @@ private Q_SLOTS:
     void exitDuringBinaryAdd()
     {
         const QString pidFile = f->env().scratch() + QStringLiteral("/encoder.pid");
-        f->replaceScript(QStringLiteral("encode64.pl"),
-                         "open(my $f, '>', '" + pidFile.toUtf8()
-                             + "') or die;\nprint $f $$;\nclose $f;\nsleep 60;\n");
-        openDocument();
+        QVERIFY(f->replaceScript(QStringLiteral("encode64.pl"),
+                                 "open(my $f, '>', '" + pidFile.toUtf8()
+                                     + "') or die;\nprint $f $$;\nclose $f;\nsleep 60;\n"));
+        QVERIFY(openDocument());
         QAZynEditorTree *tree = w().editorArea()->editorTree();
-        f->dialogs().answer(f->fixture(QStringLiteral("elsewhere.xdp")));
+        QString elsewhere;
+        QVERIFY(f->fixture(QStringLiteral("elsewhere.xdp"), &elsewhere));
+        f->dialogs().answer(elsewhere);
         tree->appendBinaryFile();
         QVERIFY(tree->isAddingBinaryFile());
         QTRY_VERIFY(QFileInfo(pidFile).size() > 0);
-        const pid_t encoder = pid_t(LifecycleFixture::readFile(pidFile).toInt());
+        const pid_t encoder = pid_t(TestFiles::read(pidFile).toInt());
         QVERIFY(encoder > 0);
 
         QVERIFY(w().close());
@@ -315,7 +328,7 @@ private Q_SLOTS:
 
     void recentFileIsAbsoluteAndClean()
     {
-        openDocument();
+        QVERIFY(openDocument());
         const QString previous = QDir::currentPath();
         QDir::setCurrent(f->env().scratch());
         w().editorArea()->setModified(true);

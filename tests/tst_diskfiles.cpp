@@ -3,6 +3,7 @@
 #include "document/qafilesaver.h"
 #include "document/qarecoverystore.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,24 +55,11 @@ int runChild()
     return QAFileSaver::save(qEnvironmentVariable(ChildSave), bytes) ? 0 : 3;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes) == bytes.size();
-}
-
 // What another program does to replace a file: write a new one and rename it over the old.
 bool replaceAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString temporary = path + QStringLiteral(".new");
-    return writeFile(temporary, bytes)
+    return TestFiles::write(temporary, bytes)
         && ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData())
         == 0;
 }
@@ -103,14 +91,6 @@ public:
 private:
     std::unique_ptr<TestEnvironment> m_env;
 
-    QString scratchFile(const QString &name, const QByteArray &bytes = "<ZYN/>\n")
-    {
-        const QString path = m_env->scratch() + QLatin1Char('/') + name;
-        QDir().mkpath(QFileInfo(path).path());
-        writeFile(path, bytes);
-        return path;
-    }
-
 private Q_SLOTS:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup() { m_env.reset(); }
@@ -129,14 +109,15 @@ private Q_SLOTS:
     {
         QFETCH(QString, change);
         QFETCH(bool, reported);
-        const QString path = scratchFile(QStringLiteral("doc.xdp"));
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), "<ZYN/>\n", &path));
         QADiskWatch watch;
         watch.watch(path);
         QSignalSpy spy(&watch, &QADiskWatch::changedOnDisk);
         QTest::qWait(50);
 
         if (change == QLatin1String("rewrite")) {
-            QVERIFY(writeFile(path, "<ZYN Name=\"other\"/>\n"));
+            QVERIFY(TestFiles::write(path, "<ZYN Name=\"other\"/>\n"));
         } else if (change == QLatin1String("rename")) {
             QVERIFY(replaceAtomically(path, "<ZYN Name=\"other\"/>\n"));
         } else if (change == QLatin1String("delete")) {
@@ -147,7 +128,7 @@ private Q_SLOTS:
             QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
                                      QFileDevice::FileModificationTime));
         } else {
-            QVERIFY(writeFile(path, "<ZYN Name=\"mine\"/>\n"));
+            QVERIFY(TestFiles::write(path, "<ZYN Name=\"mine\"/>\n"));
             watch.remember();
         }
         if (reported)
@@ -164,7 +145,8 @@ private Q_SLOTS:
     // After a replacement the watch must still see the next change.
     void watchSurvivesReplacements()
     {
-        const QString path = scratchFile(QStringLiteral("doc.xdp"));
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), "<ZYN/>\n", &path));
         QADiskWatch watch;
         watch.watch(path);
         QSignalSpy spy(&watch, &QADiskWatch::changedOnDisk);
@@ -174,16 +156,17 @@ private Q_SLOTS:
         QVERIFY(replaceAtomically(path, "<ZYN Name=\"two\"/>\n"));
         QTRY_COMPARE(spy.count(), 2);
         watch.remember();
-        QVERIFY(writeFile(path, "<ZYN Name=\"three\"/>\n"));
+        QVERIFY(TestFiles::write(path, "<ZYN Name=\"three\"/>\n"));
         QTRY_COMPARE(spy.count(), 3);
         // A new state after one the user answered for is asked about again.
-        QVERIFY(writeFile(path, "<ZYN Name=\"four\"/>\n"));
+        QVERIFY(TestFiles::write(path, "<ZYN Name=\"four\"/>\n"));
         QTRY_COMPARE(spy.count(), 4);
     }
 
     void lockTellsTheSecondEditor()
     {
-        const QString path = scratchFile(QStringLiteral("doc.xdp"));
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), "<ZYN/>\n", &path));
         QADocumentLock first;
         QCOMPARE(first.acquire(path), QADocumentLock::Result::Acquired);
         QADocumentLock second;
@@ -200,7 +183,8 @@ private Q_SLOTS:
     // A lock left by a process that was killed does not stop the next editor.
     void lockOfAKilledProcessIsStale()
     {
-        const QString path = scratchFile(QStringLiteral("doc.xdp"));
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), "<ZYN/>\n", &path));
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QLatin1String(ChildLock), path);
@@ -230,7 +214,8 @@ private Q_SLOTS:
         QFETCH(QString, situation);
         QFETCH(bool, offered);
         const QByteArray original = "<ZYN Name=\"saved\"/>\n";
-        const QString path = scratchFile(QStringLiteral("docs/doc.xdp"), original);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("docs/doc.xdp"), original, &path));
         {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));
@@ -256,7 +241,7 @@ private Q_SLOTS:
                  offered);
         QVERIFY(QARecoveryStore::recoveryPathFor(path).startsWith(m_env->home()));
         if (situation != QLatin1String("deleted"))
-            QCOMPARE(readAll(path), original);
+            QCOMPARE(TestFiles::read(path), original);
         QARecoveryStore::remove(path);
         QVERIFY(!QARecoveryStore::hasRecoveryFor(path));
     }
@@ -303,7 +288,8 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(int, method);
         const QString directory = m_env->scratch() + QStringLiteral("/dir");
-        QString path = scratchFile(QStringLiteral("dir/doc.xdp"), "<ZYN Name=\"old\"/>\n");
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("dir/doc.xdp"), "<ZYN Name=\"old\"/>\n", &path));
         QString other;
         if (kind == QLatin1String("mode")) {
             QVERIFY(QFile::setPermissions(
@@ -335,7 +321,7 @@ private Q_SLOTS:
         const bool saved = QAFileSaver::save(path, bytes);
         QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(saved);
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(TestFiles::read(path), bytes);
 
         const struct stat after = statOf(path);
         if (kind != QLatin1String("new")) {
@@ -345,11 +331,11 @@ private Q_SLOTS:
         }
         if (kind == QLatin1String("symlink")) {
             QVERIFY(S_ISLNK(after.st_mode));
-            QCOMPARE(readAll(other), bytes);
+            QCOMPARE(TestFiles::read(other), bytes);
         }
         if (kind == QLatin1String("hardlink")) {
             QCOMPARE(after.st_ino, before.st_ino);
-            QCOMPARE(readAll(other), bytes);
+            QCOMPARE(TestFiles::read(other), bytes);
         }
         QCOMPARE(QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList { QStringLiteral("doc.xdp") });
@@ -367,7 +353,7 @@ private Q_SLOTS:
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                           | QFile::ReadOther | QFile::ExeOther));
         const QString path = shared.filePath(QStringLiteral("doc.xdp"));
-        QVERIFY(writeFile(path, "<ZYN/>\n"));
+        QVERIFY(TestFiles::write(path, "<ZYN/>\n"));
         QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
         const struct stat before = statOf(path);
 
@@ -381,7 +367,7 @@ private Q_SLOTS:
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(readAll(path), QByteArray(64 * 1024, 'n'));
+        QCOMPARE(TestFiles::read(path), QByteArray(64 * 1024, 'n'));
         const struct stat after = statOf(path);
         QCOMPARE(after.st_ino, before.st_ino);
         QCOMPARE(after.st_uid, nobody);
@@ -404,7 +390,8 @@ private Q_SLOTS:
         QFETCH(bool, hardLinked);
         QFETCH(qint64, limit);
         const QByteArray original(1000, 'o');
-        const QString path = scratchFile(QStringLiteral("doc.xdp"), original);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), original, &path));
         if (hardLinked)
             QCOMPARE(::link(QFile::encodeName(path).constData(),
                             QFile::encodeName(path + QStringLiteral(".2")).constData()),
@@ -419,7 +406,7 @@ private Q_SLOTS:
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 3);
-        QCOMPARE(readAll(path), original);
+        QCOMPARE(TestFiles::read(path), original);
     }
 };
 

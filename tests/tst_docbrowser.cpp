@@ -1,4 +1,5 @@
 #include "dialogs/qazyndocbrowser.h"
+#include "support/checked.h"
 #include "support/testenvironment.h"
 
 #include <QFile>
@@ -21,16 +22,18 @@ private:
     }
 
     // What the context menu entry does.
-    static void findNextFromMenu(QAZynDocBrowser &browser)
+    [[nodiscard]] static bool findNextFromMenu(QAZynDocBrowser &browser)
     {
-        std::unique_ptr<QMenu> menu(browser.createPopupMenu(QPoint(1, 1)));
-        for (QAction *action : menu->actions()) {
-            if (action->text() == findEntryText()) {
-                action->trigger();
-                return;
+        return checked([&] {
+            std::unique_ptr<QMenu> menu(browser.createPopupMenu(QPoint(1, 1)));
+            for (QAction *action : menu->actions()) {
+                if (action->text() == findEntryText()) {
+                    action->trigger();
+                    return;
+                }
             }
-        }
-        QFAIL("the context menu has no find entry");
+            QFAIL("the context menu has no find entry");
+        });
     }
 
     // What the find bar does on Return: its text, case-insensitive, no wildcard.
@@ -50,11 +53,10 @@ private Q_SLOTS:
 
     void loadedPageStaysJustified()
     {
-        const QString page = m_env->scratch() + QStringLiteral("/page.html");
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><body><a name=\"IS\"></a><p>Basic settings.</p></body></html>");
-        file.close();
+        QString page;
+        QVERIFY(m_env->writeScratch(
+            QStringLiteral("page.html"),
+            "<html><body><a name=\"IS\"></a><p>Basic settings.</p></body></html>", &page));
 
         QAZynDocBrowser browser;
         browser.setSource(QUrl::fromLocalFile(page));
@@ -74,13 +76,13 @@ private Q_SLOTS:
     void referencePageWaitsForTheFirstFrame()
     {
         QFETCH(QString, trigger);
-        const QString page = m_env->scratch() + QStringLiteral("/reference.html");
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><body>" + QByteArray("<p>Filler text.</p>").repeated(200)
-                   + "<p><a name=\"IS\">Basic settings.</a></p>"
-                   + QByteArray("<p>Filler text.</p>").repeated(200) + "</body></html>");
-        file.close();
+        QString page;
+        QVERIFY(m_env->writeScratch(QStringLiteral("reference.html"),
+                                    "<html><body>" + QByteArray("<p>Filler text.</p>").repeated(200)
+                                        + "<p><a name=\"IS\">Basic settings.</a></p>"
+                                        + QByteArray("<p>Filler text.</p>").repeated(200)
+                                        + "</body></html>",
+                                    &page));
 
         QAZynDocBrowser browser;
         browser.resize(300, 200);
@@ -169,7 +171,7 @@ private Q_SLOTS:
         for (int i = 0; i < matches.size(); ++i) {
             status.clear();
             if (fromMenu)
-                findNextFromMenu(browser);
+                QVERIFY(findNextFromMenu(browser));
             else
                 findFromBar(browser);
             const QTextCursor now = browser.textCursor();

@@ -103,19 +103,19 @@ class TestEditorArea : public QObject
     Q_OBJECT
 
 private:
-    QString writeReference()
+    // Writes the reference page of the documentation into xml/ of the scratch directory.
+    [[nodiscard]] bool writeReference()
     {
-        QDir(m_env->scratch()).mkpath(QStringLiteral("xml"));
-        QFile file(m_env->scratch() + QStringLiteral("/xml/Reference.html"));
-        if (!file.open(QIODevice::WriteOnly))
-            return QString();
         QByteArray filler;
         for (int i = 0; i < 150; ++i)
             filler += "<p>Filler paragraph of the reference page.</p>";
-        file.write("<html><body><a name=\"ROOTDOC\"></a><h2>Target</h2>" + filler
-                   + "<a name=\"CHILDDOC\"></a><h2>Basic settings</h2>" + filler
-                   + "<a name=\"GRANDCHILDDOC\"></a><h2>C</h2>" + filler + "</body></html>");
-        return m_env->scratch();
+        QString path;
+        return m_env->writeScratch(QStringLiteral("xml/Reference.html"),
+                                   "<html><body><a name=\"ROOTDOC\"></a><h2>Target</h2>" + filler
+                                       + "<a name=\"CHILDDOC\"></a><h2>Basic settings</h2>" + filler
+                                       + "<a name=\"GRANDCHILDDOC\"></a><h2>C</h2>" + filler
+                                       + "</body></html>",
+                                   &path);
     }
 
     TestNode *node(const QString &tag) const
@@ -165,7 +165,8 @@ private Q_SLOTS:
     void init()
     {
         m_env = std::make_unique<TestEnvironment>();
-        m_editor = std::make_unique<QAZynEditor>(writeReference());
+        QVERIFY(writeReference());
+        m_editor = std::make_unique<QAZynEditor>(m_env->scratch());
         m_editor->resize(900, 700);
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));

@@ -2,6 +2,7 @@
 #include "document/qazynwriter.h"
 #include "sdk/qaxmleditor.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QTest>
@@ -17,15 +18,6 @@ class TestFastPaths : public QObject
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
-
-    QString write(const QByteArray &content)
-    {
-        const QString path = m_env->scratch() + QStringLiteral("/doc.xdp");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(content);
-        return path;
-    }
 
     // Attribute names of every start tag, in document order, as the XML reader sees them.
     static QList<QStringList> readOrders(const QByteArray &content)
@@ -99,11 +91,8 @@ private Q_SLOTS:
                 + "&e;<A Z=\"1\" B=\"2\"/>&e;</ZYN>";
         QTest::newRow("sorted, single and no attributes")
             << zyn + "<A B=\"1\" Z=\"2\"/><C X=\"1\"/><D/><E a=\"1\" b=\"2\" c=\"3\"/></ZYN>";
-        QTest::newRow("the C template") << [] {
-            QFile file(TestEnvironment::stagedTree() + "/targets/xml/templatec.xdp");
-            file.open(QIODevice::ReadOnly);
-            return file.readAll();
-        }();
+        QTest::newRow("the C template")
+            << TestFiles::read(TestEnvironment::stagedTree() + "/targets/xml/templatec.xdp");
     }
     void keepsTheOrderRead()
     {
@@ -111,8 +100,9 @@ private Q_SLOTS:
         QDomDocument document;
         QAAttributeOrder order;
         QString error;
-        const QDomElement root
-            = QAXmlEditor::readRootElement(write(content), document, &error, &order);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), content, &path));
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, &error, &order);
         QVERIFY2(!root.isNull(), qPrintable(error));
         const QAZynWriter writer(&order);
         QList<QStringList> written;
@@ -126,7 +116,9 @@ private Q_SLOTS:
             = "<a>\n" + QByteArray("<a>").repeated(QAXmlEditor::MaximumNesting);
         QDomDocument document;
         QString error;
-        QVERIFY(QAXmlEditor::readRootElement(write(content), document, &error).isNull());
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), content, &path));
+        QVERIFY(QAXmlEditor::readRootElement(path, document, &error).isNull());
         QVERIFY2(error.endsWith(QStringLiteral(":2:3000: elements nested deeper than 1000 levels")),
                  qPrintable(error));
     }

@@ -3,6 +3,7 @@
 #include "panefixtures.h"
 #include "panes/qafctviewer.h"
 #include "panes/qaitemviewer.h"
+#include "support/checked.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,12 +48,14 @@ private:
         return childText(QStringLiteral("COMMENT"), element, 1);
     }
 
-    static void activate(QWidget *pane)
+    [[nodiscard]] static bool activate(QWidget *pane)
     {
-        pane->resize(400, 400);
-        pane->show();
-        pane->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(pane));
+        return checked([&] {
+            pane->resize(400, 400);
+            pane->show();
+            pane->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(pane));
+        });
     }
 
 private Q_SLOTS:
@@ -243,7 +246,7 @@ private Q_SLOTS:
             = element.firstChildElement("ITEM").nextSiblingElement().firstChildElement();
         AnchorBrowser browser({ "NODE", "M1", "M2", "M3" });
         QAItemViewer pane(element, nullptr, &browser);
-        activate(&pane);
+        QVERIFY(activate(&pane));
         const auto fields = pane.findChildren<QLineEdit *>();
         fields.at(0)->setFocus();
         QCOMPARE(QApplication::focusWidget(), fields.at(0));

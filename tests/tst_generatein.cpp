@@ -17,17 +17,19 @@ class TestGenerateIn : public QObject
 private:
     std::unique_ptr<LifecycleFixture> f;
 
-    // A copy of the fixture document under dir, naming value as its generate-in directory
-    // (none when value is null).
-    QString document(const QString &dir, const QString &value)
+    // Writes a copy of the fixture document to dir, naming value as its generate-in directory
+    // (none when value is null); sets path to the copy.
+    [[nodiscard]] bool document(const QString &dir, const QString &value, QString *path)
     {
-        QByteArray content = LifecycleFixture::readFile(f->fixture(QStringLiteral("target.xdp")));
+        QString fixture;
+        if (!f->fixture(QStringLiteral("target.xdp"), &fixture))
+            return false;
+        QByteArray content = TestFiles::read(fixture);
         if (!value.isNull())
             content.replace("read_only=\"no\"",
                             "read_only=\"no\" generate_in=\"" + value.toUtf8() + '"');
-        const QString path = dir + QStringLiteral("/doc.xdp");
-        LifecycleFixture::writeFile(path, content);
-        return path;
+        *path = dir + QStringLiteral("/doc.xdp");
+        return TestFiles::write(*path, content);
     }
 
     static QStringList approved()
@@ -36,7 +38,11 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { f = std::make_unique<LifecycleFixture>(); }
+    void init()
+    {
+        f = std::make_unique<LifecycleFixture>();
+        QVERIFY(f->ready());
+    }
     void cleanup()
     {
         f.reset();
@@ -107,13 +113,14 @@ private Q_SLOTS:
                                     : answer);
 
         QAMainWindowEditor &w = f->window();
-        const QString path
-            = document(scratch + QStringLiteral("/docs"), value.isNull() ? QString() : real(value));
+        QString path;
+        QVERIFY(document(scratch + QStringLiteral("/docs"),
+                         value.isNull() ? QString() : real(value), &path));
         w.loadFile(path, false);
 
         QCOMPARE(w.generateInDirectory(), real(expected));
         QCOMPARE(w.editorArea()->generateInField()->text(), real(expected));
-        const auto questions = f->asked(QStringLiteral("choice"));
+        const auto questions = f->asked(DialogKind::Choice);
         QCOMPARE(questions.size(), asked ? 1 : 0);
         if (asked) {
             QVERIFY2(questions[0].text.contains(scratch + QStringLiteral("/out")),
@@ -143,12 +150,13 @@ private Q_SLOTS:
         QFETCH(bool, usesIt);
         const QString out = f->env().scratch() + QStringLiteral("/out");
         QDir().mkpath(out);
-        const QString path = document(f->env().scratch(), out);
+        QString path;
+        QVERIFY(document(f->env().scratch(), out, &path));
         QAMainWindowEditor &w = f->window();
         f->dialogs().answer(answer);
         w.loadFile(path, false);
         w.loadFile(path, false);
-        QCOMPARE(f->asked(QStringLiteral("choice")).size(), 1);
+        QCOMPARE(f->asked(DialogKind::Choice).size(), 1);
         QCOMPARE(w.generateInDirectory(), usesIt ? out : f->targetsDir());
     }
 
@@ -157,7 +165,9 @@ private Q_SLOTS:
         const QString chosen = f->env().scratch() + QStringLiteral("/chosen");
         QDir().mkpath(chosen);
         QAMainWindowEditor &w = f->window();
-        w.loadFile(document(f->env().scratch() + QStringLiteral("/docs"), QString()), false);
+        QString path;
+        QVERIFY(document(f->env().scratch() + QStringLiteral("/docs"), QString(), &path));
+        w.loadFile(path, false);
         f->dialogs().answer(chosen + QLatin1Char('/'));
         w.fileGenerateAs();
         QCOMPARE(w.generateInDirectory(), chosen);
@@ -167,9 +177,10 @@ private Q_SLOTS:
             runner->kill();
 
         // Another document naming it is generated there without a question.
-        w.loadFile(document(f->env().scratch() + QStringLiteral("/other"), chosen), false);
+        QVERIFY(document(f->env().scratch() + QStringLiteral("/other"), chosen, &path));
+        w.loadFile(path, false);
         QCOMPARE(w.generateInDirectory(), chosen);
-        QCOMPARE(f->asked(QStringLiteral("choice")).size(), 0);
+        QCOMPARE(f->asked(DialogKind::Choice).size(), 0);
     }
 };
 

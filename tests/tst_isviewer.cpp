@@ -3,6 +3,7 @@
 #include "panes/qaisviewer.h"
 #include "panes/qaisvieweritem.h"
 #include "panes/qatextedit.h"
+#include "support/checked.h"
 #include "support/scripteddialogs.h"
 
 #include <QApplication>
@@ -61,30 +62,32 @@ class TestIsViewer : public QObject
     Q_OBJECT
 
 private:
-    void open(const QString &keys = ThreeKeys)
+    [[nodiscard]] bool open(const QString &keys = ThreeKeys)
     {
-        QVERIFY(m_document.setContent("<ZYN><IS Doc=\"ISDOC\"><COMMENT>group</COMMENT><IS_C "
-                                      "Label=\"C Language\"><KEYS><COMMENT>node</COMMENT>"
-                                      + keys + "</KEYS></IS_C></IS></ZYN>"));
-        m_window = std::make_unique<QWidget>();
-        auto *layout = new QVBoxLayout(m_window.get());
-        m_doc = new QAZynDocBrowser(m_window.get());
-        QString page;
-        for (const char *anchor : { "ISDOC", "ASMEXT", "SRCEXT", "ISOTHERS" })
-            page += QStringLiteral("<p><a name=\"%1\">%1</a></p>").arg(anchor)
-                + QStringLiteral("<p>text</p>").repeated(40);
-        m_doc->setHtml(page);
-        m_doc->setFixedHeight(80);
-        layout->addWidget(m_doc);
-        m_pane = new QAIsViewer(container().parentNode().toElement(), m_window.get(), m_doc);
-        layout->addWidget(m_pane);
-        m_elsewhere = new QLineEdit(m_window.get());
-        layout->addWidget(m_elsewhere);
-        m_window->resize(500, 600);
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        m_pane->showNode();
+        return checked([&] {
+            QVERIFY(m_document.setContent("<ZYN><IS Doc=\"ISDOC\"><COMMENT>group</COMMENT><IS_C "
+                                          "Label=\"C Language\"><KEYS><COMMENT>node</COMMENT>"
+                                          + keys + "</KEYS></IS_C></IS></ZYN>"));
+            m_window = std::make_unique<QWidget>();
+            auto *layout = new QVBoxLayout(m_window.get());
+            m_doc = new QAZynDocBrowser(m_window.get());
+            QString page;
+            for (const char *anchor : { "ISDOC", "ASMEXT", "SRCEXT", "ISOTHERS" })
+                page += QStringLiteral("<p><a name=\"%1\">%1</a></p>").arg(anchor)
+                    + QStringLiteral("<p>text</p>").repeated(40);
+            m_doc->setHtml(page);
+            m_doc->setFixedHeight(80);
+            layout->addWidget(m_doc);
+            m_pane = new QAIsViewer(container().parentNode().toElement(), m_window.get(), m_doc);
+            layout->addWidget(m_pane);
+            m_elsewhere = new QLineEdit(m_window.get());
+            layout->addWidget(m_elsewhere);
+            m_window->resize(500, 600);
+            m_window->show();
+            QApplication::setActiveWindow(m_window.get());
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            m_pane->showNode();
+        });
     }
 
     QDomElement container() const
@@ -186,7 +189,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, keys);
         QFETCH(QStringList, rows);
-        open(keys);
+        QVERIFY(open(keys));
         QStringList shown;
         for (int index = 0; index < list()->topLevelItemCount(); ++index)
             shown << row(index)->text(0) + '=' + row(index)->text(1);
@@ -219,7 +222,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, comment);
         QFETCH(QString, anchor);
-        open();
+        QVERIFY(open());
         m_doc->scrollToAnchor(anchor);
         const int expectedScroll = m_doc->verticalScrollBar()->value();
         // Coming from the other kind of row proves the state is set both ways.
@@ -255,7 +258,7 @@ private Q_SLOTS:
         QFETCH(int, column);
         QFETCH(bool, makeCurrent);
         QFETCH(bool, opens);
-        open(ThreeKeys + "<TOOL><COMMENT/><VALUE>x</VALUE></TOOL>");
+        QVERIFY(open(ThreeKeys + "<TOOL><COMMENT/><VALUE>x</VALUE></TOOL>"));
         if (makeCurrent)
             select(index);
         // The request the view makes once a click on the current row is not a double click.
@@ -307,7 +310,7 @@ private Q_SLOTS:
         QFETCH(QString, end);
         QFETCH(QString, key);
         QFETCH(QString, value);
-        open();
+        QVERIFY(open());
         QWidget *viewport = list()->viewport();
         if (start.endsWith("current"))
             select(index);
@@ -348,39 +351,42 @@ private Q_SLOTS:
     void addKey_data()
     {
         QTest::addColumn<QVariantList>("answers");
-        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QList<DialogKind>>("asked");
         QTest::addColumn<QString>("order");
         const int ok = QMessageBox::Ok;
+        const QList<DialogKind> name { DialogKind::Text };
+        const QList<DialogKind> nameTwice { DialogKind::Text, DialogKind::Message,
+                                            DialogKind::Text };
         // clang-format off
         QTest::newRow("new name")
-            << QVariantList { "LD" } << QStringList { "text" } << "ASMEXT SRCEXT CC LD";
+            << QVariantList { "LD" } << name << "ASMEXT SRCEXT CC LD";
         QTest::newRow("existing name asked again, check is case-sensitive")
-            << QVariantList { "SRCEXT", ok, "srcext" } << QStringList { "text", "message", "text" }
+            << QVariantList { "SRCEXT", ok, "srcext" } << nameTwice
             << "ASMEXT SRCEXT CC srcext";
         QTest::newRow("cancel")
-            << QVariantList { QString() } << QStringList { "text" } << "ASMEXT SRCEXT CC";
+            << QVariantList { QString() } << name << "ASMEXT SRCEXT CC";
         QTest::newRow("empty name")
-            << QVariantList { QString("") } << QStringList { "text" } << "ASMEXT SRCEXT CC";
+            << QVariantList { QString("") } << name << "ASMEXT SRCEXT CC";
         QTest::newRow("existing name then cancel")
-            << QVariantList { "CC", ok, QString() } << QStringList { "text", "message", "text" }
+            << QVariantList { "CC", ok, QString() } << nameTwice
             << "ASMEXT SRCEXT CC";
         // clang-format on
     }
     void addKey()
     {
         QFETCH(QVariantList, answers);
-        QFETCH(QStringList, asked);
+        QFETCH(QList<DialogKind>, asked);
         QFETCH(QString, order);
-        open();
+        QVERIFY(open());
         select(1);
         for (const QVariant &answer : answers)
             m_dialogs->answer(answer);
         button("addButton")->click();
 
-        QStringList kinds;
+        QList<DialogKind> kinds;
         for (const ScriptedDialogs::Question &question : m_dialogs->questions()) {
             kinds << question.kind;
-            if (question.kind == "text") {
+            if (question.kind == DialogKind::Text) {
                 QCOMPARE(question.caption + '|' + question.text + '|' + question.startWith,
                          QStringLiteral("New Key|Enter the name of the new key:|"));
             } else {
@@ -427,7 +433,7 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(QVariantList, answers);
         QFETCH(int, atQuestion);
-        open(keys);
+        QVERIFY(open(keys));
         const QString before = m_document.toString();
         for (const QVariant &answer : answers)
             m_dialogs->answer(answer);
@@ -443,7 +449,7 @@ private Q_SLOTS:
 
     void addWithoutKeyToCopyIsRefused()
     {
-        open(QString());
+        QVERIFY(open(QString()));
         const QString before = m_document.toString();
         button("addButton")->click();
         QCOMPARE(m_dialogs->questions().size(), 1);
@@ -526,7 +532,7 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QString, order);
         QFETCH(QString, current);
-        open();
+        QVERIFY(open());
         select(index);
         this->button(button)->click();
         QCOMPARE(orders(), twice(order));
@@ -554,7 +560,7 @@ private Q_SLOTS:
         QFETCH(bool, showNodeAfter);
         QFETCH(QString, nodeComment);
         QFETCH(QString, keyComment);
-        open();
+        QVERIFY(open());
         if (index >= 0)
             select(index);
         if (showNodeAfter)
@@ -571,7 +577,7 @@ private Q_SLOTS:
 
     void removingTheLastKeyGivesTheCommentBackToTheNode()
     {
-        open("<INIFIELD><COMMENT>cc</COMMENT><KEY>CC</KEY><VALUE>gcc</VALUE></INIFIELD>");
+        QVERIFY(open("<INIFIELD><COMMENT>cc</COMMENT><KEY>CC</KEY><VALUE>gcc</VALUE></INIFIELD>"));
         select(0);
         button("removeButton")->click();
         QCOMPARE(orders(), twice(QString()));

@@ -9,7 +9,7 @@
 #include <QSettings>
 
 // Generated target directories: path of an .ini file -> its content.
-using TargetFiles = QList<QPair<QString, QByteArray>>;
+using TargetFiles = TestFiles::Files;
 
 // Opening documents: the checks on the way in, the version conversion with the real script,
 // what a refused file leaves behind, the caption, new documents, and the list of known targets.
@@ -20,24 +20,19 @@ class TestLifecycleOpen : public QObject
 private:
     std::unique_ptr<LifecycleFixture> f;
 
-    void verifyOpen(const QString &path, const QString &caption)
+    [[nodiscard]] bool verifyOpen(const QString &path, const QString &caption)
     {
-        QAMainWindowEditor &w = f->window();
-        QCOMPARE(w.currentFilePath(), path);
-        QCOMPARE(w.windowTitle(), caption + QStringLiteral(" - ") + f->title());
-        QVERIFY(f->fileActionsEnabled());
-        QVERIFY(w.editorArea()->editorTree()->topLevelItem(0));
-        QCOMPARE(w.editorArea()->editorTree()->currentItem(),
-                 w.editorArea()->editorTree()->topLevelItem(0));
-        QVERIFY(!w.editorArea()->isModified());
-        QCOMPARE(f->statusText(), QStringLiteral("File loaded."));
-    }
-
-    // A target directory as the generator leaves it: name -> .ini content.
-    void makeTargets(const QString &root, const TargetFiles &inis)
-    {
-        for (const auto &[relative, content] : inis)
-            LifecycleFixture::writeFile(root + QLatin1Char('/') + relative, content);
+        return checked([&] {
+            QAMainWindowEditor &w = f->window();
+            QCOMPARE(w.currentFilePath(), path);
+            QCOMPARE(w.windowTitle(), caption + QStringLiteral(" - ") + f->title());
+            QVERIFY(f->fileActionsEnabled());
+            QVERIFY(w.editorArea()->editorTree()->topLevelItem(0));
+            QCOMPARE(w.editorArea()->editorTree()->currentItem(),
+                     w.editorArea()->editorTree()->topLevelItem(0));
+            QVERIFY(!w.editorArea()->isModified());
+            QCOMPARE(f->statusText(), QStringLiteral("File loaded."));
+        });
     }
 
     static QStringList listed(const QAMainWindowEditor &w)
@@ -49,48 +44,47 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { f = std::make_unique<LifecycleFixture>(); }
+    void init()
+    {
+        f = std::make_unique<LifecycleFixture>();
+        QVERIFY(f->ready());
+    }
     void cleanup() { f.reset(); }
 
     void opensThroughTheOpenDialog()
     {
-        const QString path = f->fixture(QStringLiteral("target.xdp"));
+        QString path;
+        QVERIFY(f->fixture(QStringLiteral("target.xdp"), &path));
         f->dialogs().answer(path);
         f->window().fileOpen();
 
-        const auto open = f->asked(QStringLiteral("open"));
+        const auto open = f->asked(DialogKind::OpenFile);
         QCOMPARE(open.size(), 1);
         QCOMPARE(open[0].objectName, QStringLiteral("FSB"));
         QCOMPARE(open[0].caption, QStringLiteral("Open"));
         QCOMPARE(open[0].startWith, f->templateDir());
         QCOMPARE(open[0].filter, QStringLiteral("Moravel files ( *.xdp);;All files (*)"));
-        verifyOpen(path, QStringLiteral("target.xdp"));
+        QVERIFY(verifyOpen(path, QStringLiteral("target.xdp")));
         QCOMPARE(f->window().editorArea()->generateInField()->text(), f->targetsDir());
     }
 
     void refusesWhatItCannotEdit_data()
     {
         QTest::addColumn<QString>("fixture");
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QList<DialogKind>>("kind"); // empty: nothing asked
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accessWarning");
 
         const QString access
             = QStringLiteral("\n\nYou don't have the access right to read this .xdp file.");
-        QTest::newRow("missing file") << ""
-                                      << "message" << access << true;
-        QTest::newRow("directory") << "/"
-                                   << "message" << access << true;
-        QTest::newRow("root is not ZYN") << "notzyn.xdp"
-                                         << ""
-                                         << "" << false;
+        const QList<DialogKind> message { DialogKind::Message };
+        QTest::newRow("missing file") << "" << message << access << true;
+        QTest::newRow("directory") << "/" << message << access << true;
+        QTest::newRow("root is not ZYN") << "notzyn.xdp" << QList<DialogKind>() << "" << false;
         QTest::newRow("version the script does not know")
-            << "v2010.xdp"
-            << "message"
-            << "Unknown version for ZYN file, can't edit" << false;
+            << "v2010.xdp" << message << "Unknown version for ZYN file, can't edit" << false;
         QTest::newRow("older version, don't edit")
-            << "v2008.xdp"
-            << "choice"
+            << "v2008.xdp" << QList<DialogKind> { DialogKind::Choice }
             << "This xdp file does not correspond to the current version. It requires an update "
                "to be edited."
             << false;
@@ -98,7 +92,7 @@ private Q_SLOTS:
     void refusesWhatItCannotEdit()
     {
         QFETCH(QString, fixture);
-        QFETCH(QString, kind);
+        QFETCH(QList<DialogKind>, kind);
         QFETCH(QString, text);
         QFETCH(bool, accessWarning);
 
@@ -108,9 +102,9 @@ private Q_SLOTS:
         else if (fixture == QLatin1String("/"))
             path = f->env().scratch();
         else
-            path = f->fixture(fixture);
-        const QByteArray before = LifecycleFixture::readFile(path);
-        if (kind == QLatin1String("choice"))
+            QVERIFY(f->fixture(fixture, &path));
+        const QByteArray before = TestFiles::read(path);
+        if (kind.contains(DialogKind::Choice))
             f->dialogs().answer(1); // "Don't edit"
 
         QAMainWindowEditor &w = f->window();
@@ -119,10 +113,10 @@ private Q_SLOTS:
         QCOMPARE(f->dialogs().questions().size(), kind.isEmpty() ? 0 : 1);
         if (!kind.isEmpty()) {
             const auto q = f->dialogs().last();
-            QCOMPARE(q.kind, kind);
+            QCOMPARE(q.kind, kind.first());
             QCOMPARE(q.caption, f->title());
             QCOMPARE(q.text, accessWarning ? path + text : text);
-            if (kind == QLatin1String("choice")) {
+            if (q.kind == DialogKind::Choice) {
                 QCOMPARE(q.buttonTexts, QStringList({ "Update", "Don't edit" }));
                 QCOMPARE(q.defaultIndex, 0);
             }
@@ -133,16 +127,16 @@ private Q_SLOTS:
         QVERIFY(!f->fileActionsEnabled());
         QVERIFY(w.currentFilePath().isEmpty());
         QCOMPARE(w.editorArea()->editorTree()->topLevelItemCount(), 0);
-        QCOMPARE(LifecycleFixture::readFile(path), before);
+        QCOMPARE(TestFiles::read(path), before);
     }
 
     // A file the reader refuses: the usual failure, followed by where and why.
     void refusalSaysWhy()
     {
         const QString path = f->env().scratch() + QStringLiteral("/entities.xdp");
-        LifecycleFixture::writeFile(path,
-                                    "<!DOCTYPE ZYN [<!ENTITY x SYSTEM \"/etc/hostname\">]>\n"
-                                    "<ZYN Name=\"n\" Version=\"V2009\">&x;</ZYN>\n");
+        QVERIFY(TestFiles::write(path,
+                                 "<!DOCTYPE ZYN [<!ENTITY x SYSTEM \"/etc/hostname\">]>\n"
+                                 "<ZYN Name=\"n\" Version=\"V2009\">&x;</ZYN>\n"));
         f->window().loadFile(path, false);
         QCOMPARE(f->statusText(),
                  QStringLiteral("ERROR: cannot load the file. 2: the document refers to the "
@@ -152,12 +146,15 @@ private Q_SLOTS:
 
     void refusedFileKeepsTheOpenDocument()
     {
-        const QString path = f->fixture(QStringLiteral("target.xdp"));
+        QString path;
+        QVERIFY(f->fixture(QStringLiteral("target.xdp"), &path));
         QAMainWindowEditor &w = f->window();
         w.loadFile(path, false);
         w.editorArea()->setModified(true);
 
-        w.loadFile(f->fixture(QStringLiteral("v2010.xdp")), false);
+        QString newer;
+        QVERIFY(f->fixture(QStringLiteral("v2010.xdp"), &newer));
+        w.loadFile(newer, false);
 
         QCOMPARE(f->statusText(), QStringLiteral("ERROR: cannot load the file."));
         QCOMPARE(w.currentFilePath(), path);
@@ -171,17 +168,18 @@ private Q_SLOTS:
 
     void convertsAnOlderVersionWithTheScript()
     {
-        const QString path = f->fixture(QStringLiteral("v2008.xdp"));
+        QString path;
+        QVERIFY(f->fixture(QStringLiteral("v2008.xdp"), &path));
         f->dialogs().answer(0); // "Update"
         f->window().loadFile(path, false);
 
-        QCOMPARE(f->asked(QStringLiteral("choice")).size(), 1);
+        QCOMPARE(f->asked(DialogKind::Choice).size(), 1);
         QCOMPARE(f->dialogs().questions().size(), 1);
         QDomDocument document;
         const QDomElement root = QAXmlEditor::readRootElement(path, document);
         QCOMPARE(root.attribute(QStringLiteral("Version")), QStringLiteral("V2009"));
         QCOMPARE(root.attribute(QStringLiteral("Name")), QStringLiteral("Old Board"));
-        verifyOpen(path, QStringLiteral("v2008.xdp"));
+        QVERIFY(verifyOpen(path, QStringLiteral("v2008.xdp")));
         QCOMPARE(f->window().editorArea()->rootElement().attribute(QStringLiteral("Version")),
                  QStringLiteral("V2009"));
     }
@@ -189,7 +187,8 @@ private Q_SLOTS:
     void failedConversionIsReported()
     {
         // The script is missing: the update cannot start.
-        const QString path = f->fixture(QStringLiteral("v2008.xdp"));
+        QString path;
+        QVERIFY(f->fixture(QStringLiteral("v2008.xdp"), &path));
         QAMainWindowEditor &w = f->window();
         QVERIFY(QFile::remove(f->scriptPath(QStringLiteral("zynver.pl"))));
         qputenv("ZYN_PERL", "/nonexistent/perl");
@@ -222,12 +221,13 @@ private Q_SLOTS:
         QFETCH(QStringList, boxes);
 
         // A script that knows a version newer than the editor's and cannot convert anything.
-        f->replaceScript(
+        QVERIFY(f->replaceScript(
             QStringLiteral("zynver.pl"),
             "if ($ARGV[0] eq '-list') { print qq(V2008\\nV2009\\nV2010\\n); exit 0; }\n"
-            "print STDERR qq(cannot convert\\n); exit 1;\n");
-        const QString path = f->fixture(fixture);
-        const QByteArray before = LifecycleFixture::readFile(path);
+            "print STDERR qq(cannot convert\\n); exit 1;\n"));
+        QString path;
+        QVERIFY(f->fixture(fixture, &path));
+        const QByteArray before = TestFiles::read(path);
         for (const QString &answer : answers)
             f->dialogs().answer(answer.toInt());
         QAMainWindowEditor &w = f->window();
@@ -235,21 +235,23 @@ private Q_SLOTS:
 
         QStringList asked;
         for (const auto &q : f->dialogs().questions()) {
-            if (q.kind != QLatin1String("exec"))
-                asked << (q.kind == QLatin1String("choice") ? q.kind : q.text);
+            if (q.kind != DialogKind::Exec)
+                asked << (q.kind == DialogKind::Choice ? QStringLiteral("choice") : q.text);
         }
         QCOMPARE(asked, boxes);
         // The failed conversion is shown as well.
-        QCOMPARE(f->asked(QStringLiteral("exec")).size(), answers.isEmpty() ? 0 : 1);
+        QCOMPARE(f->asked(DialogKind::Exec).size(), answers.isEmpty() ? 0 : 1);
         QCOMPARE(f->statusText(), QStringLiteral("ERROR: cannot load the file."));
         QVERIFY(!f->fileActionsEnabled());
-        QCOMPARE(LifecycleFixture::readFile(path), before);
+        QCOMPARE(TestFiles::read(path), before);
     }
 
     void missingGenerateInFallsBackToTheDefault()
     {
+        QString elsewhere;
+        QVERIFY(f->fixture(QStringLiteral("elsewhere.xdp"), &elsewhere));
         QAMainWindowEditor &w = f->window();
-        w.loadFile(f->fixture(QStringLiteral("elsewhere.xdp")), false);
+        w.loadFile(elsewhere, false);
         QCOMPARE(w.generateInDirectory(), f->targetsDir());
         QCOMPARE(w.editorArea()->generateInField()->text(), f->targetsDir());
 
@@ -258,24 +260,28 @@ private Q_SLOTS:
         f->dialogs().answer(0);
         QDir().mkpath(existing);
         const QString path = f->env().scratch() + QStringLiteral("/there.xdp");
-        QByteArray content = LifecycleFixture::readFile(f->fixture(QStringLiteral("target.xdp")));
+        QString target;
+        QVERIFY(f->fixture(QStringLiteral("target.xdp"), &target));
+        QByteArray content = TestFiles::read(target);
         content.replace("read_only=\"no\"",
                         "read_only=\"no\" generate_in=\"" + existing.toUtf8() + '"');
-        LifecycleFixture::writeFile(path, content);
+        QVERIFY(TestFiles::write(path, content));
         w.loadFile(path, false);
         QCOMPARE(w.generateInDirectory(), existing);
-        QCOMPARE(f->asked(QStringLiteral("choice")).size(), 1);
+        QCOMPARE(f->asked(DialogKind::Choice).size(), 1);
     }
 
     void captionMarksProtectedDocuments()
     {
+        QString path;
+        QVERIFY(f->fixture(QStringLiteral("protected.xdp"), &path));
         QAMainWindowEditor &w = f->window();
-        w.loadFile(f->fixture(QStringLiteral("protected.xdp")), false);
+        w.loadFile(path, false);
         QCOMPARE(w.windowTitle(), QStringLiteral("protected.xdp (Read only) - ") + f->title());
 
         // Under the new-document name the mark is left out.
-        w.loadFile(f->fixture(QStringLiteral("protected.xdp"), QStringLiteral("document.xdp")),
-                   false);
+        QVERIFY(f->fixture(QStringLiteral("protected.xdp"), &path, QStringLiteral("document.xdp")));
+        w.loadFile(path, false);
         QCOMPARE(w.windowTitle(), QStringLiteral("document.xdp - ") + f->title());
     }
 
@@ -292,12 +298,12 @@ private Q_SLOTS:
         QAMainWindowEditor &w = f->window();
         w.fileNew();
 
-        const auto exec = f->asked(QStringLiteral("exec"));
+        const auto exec = f->asked(DialogKind::Exec);
         QCOMPARE(exec.size(), 1);
         QCOMPARE(exec[0].objectName, QStringLiteral("New ZYN Dialog"));
         QCOMPARE(exec[0].dialogClass, QStringLiteral("QANewZynDlg"));
-        verifyOpen(f->templateDir() + QStringLiteral("/document.xdp"),
-                   QStringLiteral("document.xdp"));
+        QVERIFY(verifyOpen(f->templateDir() + QStringLiteral("/document.xdp"),
+                           QStringLiteral("document.xdp")));
         QCOMPARE(w.editorArea()->rootElement().attribute(QStringLiteral("read_only")),
                  QStringLiteral("yes"));
         QCOMPARE(w.editorArea()->rootElement().attribute(QStringLiteral("type")),
@@ -326,8 +332,9 @@ private Q_SLOTS:
         QFETCH(bool, saved);
         QFETCH(bool, goesOn);
 
-        const QString path = f->fixture(QStringLiteral("target.xdp"));
-        const QByteArray before = LifecycleFixture::readFile(path);
+        QString path;
+        QVERIFY(f->fixture(QStringLiteral("target.xdp"), &path));
+        const QByteArray before = TestFiles::read(path);
         QAMainWindowEditor &w = f->window();
         w.loadFile(path, false);
         w.editorArea()->setModified(true);
@@ -338,14 +345,14 @@ private Q_SLOTS:
         w.fileOpen();
 
         const auto q = f->dialogs().questions().first();
-        QCOMPARE(q.kind, QStringLiteral("message"));
+        QCOMPARE(q.kind, DialogKind::Message);
         QCOMPARE(q.icon, QMessageBox::Information);
         QCOMPARE(q.text, QStringLiteral("Save changes to target.xdp?"));
         QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         QCOMPARE(q.defaultButton, QMessageBox::Yes);
         QCOMPARE(q.escapeButton, QMessageBox::Cancel);
-        QCOMPARE(f->asked(QStringLiteral("open")).size(), goesOn ? 1 : 0);
-        QCOMPARE(LifecycleFixture::readFile(path) != before, saved);
+        QCOMPARE(f->asked(DialogKind::OpenFile).size(), goesOn ? 1 : 0);
+        QCOMPARE(TestFiles::read(path) != before, saved);
         QCOMPARE(w.editorArea()->isModified(), !saved);
         if (saved) {
             // The save also generated; wait for the generator to finish.
@@ -380,7 +387,7 @@ private Q_SLOTS:
 
         const QString root = f->env().scratch() + QStringLiteral("/generated");
         QDir().mkpath(root);
-        makeTargets(root, files);
+        QVERIFY(TestFiles::writeAll(root, files));
         QAMainWindowEditor &w = f->window();
         w.scanTargets(root);
         QCOMPARE(listed(w), expected);
@@ -389,7 +396,7 @@ private Q_SLOTS:
     void scanOfAMissingDirectoryEmptiesTheList()
     {
         const QString root = f->env().scratch() + QStringLiteral("/generated");
-        makeTargets(root, { { "a/a.ini", "NAME=\"C++ A\"\n" } });
+        QVERIFY(TestFiles::writeAll(root, { { "a/a.ini", "NAME=\"C++ A\"\n" } }));
         QAMainWindowEditor &w = f->window();
         w.scanTargets(root);
         QCOMPARE(w.targets().size(), size_t(1));
@@ -427,10 +434,10 @@ private Q_SLOTS:
         QFETCH(int, index);
 
         const QString root = f->env().scratch() + QStringLiteral("/generated");
-        makeTargets(root,
-                    { { "demo/demo.ini", "NAME=\"C++ Demo Board\"\n" },
-                      { "twin/a.ini", "NAME=\"Ada Twin\"\nNAME=\"Ada Other\"\n" },
-                      { "twin/b.ini", "NAME=\"Ada Twin\"\n" } });
+        QVERIFY(TestFiles::writeAll(root,
+                                    { { "demo/demo.ini", "NAME=\"C++ Demo Board\"\n" },
+                                      { "twin/a.ini", "NAME=\"Ada Twin\"\nNAME=\"Ada Other\"\n" },
+                                      { "twin/b.ini", "NAME=\"Ada Twin\"\n" } }));
         QAMainWindowEditor &w = f->window();
         w.scanTargets(root);
         QCOMPARE(w.targets().size(), size_t(4));
@@ -459,13 +466,16 @@ private Q_SLOTS:
         QFETCH(QString, directory);
         QFETCH(bool, free);
 
+        QString path;
+        QVERIFY(f->fixture(QStringLiteral("target.xdp"), &path));
         QAMainWindowEditor &w = f->window();
-        w.loadFile(f->fixture(QStringLiteral("target.xdp")), false);
+        w.loadFile(path, false);
         const QDomElement root = w.editorArea()->rootElement();
         QCOMPARE(QAMainWindowEditor::targetLabel(root), QStringLiteral("C++ Demo Board"));
 
         const QString generated = f->env().scratch() + QStringLiteral("/generated");
-        makeTargets(generated, { { directory + "/x.ini", "NAME=\"" + ini + "\"\n" } });
+        QVERIFY(
+            TestFiles::writeAll(generated, { { directory + "/x.ini", "NAME=\"" + ini + "\"\n" } }));
         w.scanTargets(generated);
         QCOMPARE(w.isTargetNameFree(root), free);
     }
@@ -497,13 +507,15 @@ private Q_SLOTS:
 
     void startUpOpensTheCommandLineOrTheRecentFile()
     {
-        const QString recent = f->fixture(QStringLiteral("target.xdp"));
+        QString recent;
+        QVERIFY(f->fixture(QStringLiteral("target.xdp"), &recent));
         QSettings().setValue(QStringLiteral("/Corvin/zyneditor/recentFile"), recent);
         {
             QAMainWindowEditor w({ QStringLiteral(ZYN_EDITOR_BINARY) });
             QCOMPARE(w.currentFilePath(), recent);
         }
-        const QString given = f->fixture(QStringLiteral("target.xdp"), QStringLiteral("given.xdp"));
+        QString given;
+        QVERIFY(f->fixture(QStringLiteral("target.xdp"), &given, QStringLiteral("given.xdp")));
         {
             QAMainWindowEditor w({ QStringLiteral(ZYN_EDITOR_BINARY), given });
             QCOMPARE(w.currentFilePath(), given);

@@ -27,14 +27,18 @@ private:
     std::unique_ptr<LifecycleFixture> f;
     QStringList m_errorTexts;
 
-    // Opens a copy of a fixture through the open dialog; answers its path.
-    QString open(const QString &fixture, const QString &as = QString())
+    // Opens a copy of a fixture through the open dialog; sets path to the copy when given.
+    [[nodiscard]] bool open(const QString &fixture, QString *path = nullptr)
     {
-        const QString path = f->fixture(fixture, as);
-        f->dialogs().answer(path);
+        QString copy;
+        if (!f->fixture(fixture, &copy))
+            return false;
+        f->dialogs().answer(copy);
         f->window().fileOpen();
         f->dialogs().clear();
-        return path;
+        if (path)
+            *path = copy;
+        return !root().isNull();
     }
 
     // Answers the next error dialogs, keeping their texts.
@@ -49,18 +53,21 @@ private:
     }
 
     // Waits for every script run of the window to end and its runner to go.
-    void waitForRuns()
+    [[nodiscard]] bool waitForRuns()
     {
-        // Runs that could not start are gone at the next deferred delete.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QAScriptRunner *runner :
-             f->window().findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly)) {
-            QSignalSpy finished(runner, &QAScriptRunner::finished);
-            if (!runner->hasFinished())
-                QVERIFY(finished.wait(60000));
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(f->window().findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly).isEmpty());
+        return checked([&] {
+            // Runs that could not start are gone at the next deferred delete.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            for (QAScriptRunner *runner :
+                 f->window().findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly)) {
+                QSignalSpy finished(runner, &QAScriptRunner::finished);
+                if (!runner->hasFinished())
+                    QVERIFY(finished.wait(60000));
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(
+                f->window().findChildren<QAScriptRunner *>(Qt::FindDirectChildrenOnly).isEmpty());
+        });
     }
 
     QDomElement root() { return f->window().editorArea()->rootElement(); }
@@ -70,18 +77,20 @@ private Q_SLOTS:
     {
         f = std::make_unique<LifecycleFixture>();
         m_errorTexts.clear();
+        QVERIFY(f->ready());
     }
     void cleanup()
     {
-        if (f)
-            waitForRuns();
+        const bool runsEnded = !f || waitForRuns();
         f.reset();
+        QVERIFY(runsEnded);
     }
 
     void savesFramedWithTheSaveAttributes()
     {
-        const QString path = open(QStringLiteral("target.xdp"));
-        QByteArray expected = LifecycleFixture::readFile(path);
+        QString path;
+        QVERIFY(open(QStringLiteral("target.xdp"), &path));
+        QByteArray expected = TestFiles::read(path);
         expected.replace("Doc=\"ZYN\">",
                          "Doc=\"ZYN\" generate_in=\"" + f->targetsDir().toUtf8() + "\">");
         QAMainWindowEditor &w = f->window();
@@ -90,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(w.saveFile(path));
         // Unknown elements, the comment, the CDATA section and the processing instruction stay
         // as they were.
-        QCOMPARE(LifecycleFixture::readFile(path), expected);
+        QCOMPARE(TestFiles::read(path), expected);
         QCOMPARE(f->statusText(), QStringLiteral("xdp file saved."));
         QVERIFY(!w.editorArea()->isModified());
         QCOMPARE(w.currentTarget()->directoryName, QStringLiteral("target"));
@@ -99,7 +108,7 @@ private Q_SLOTS:
         // Read back and saved again, nothing changes.
         w.loadFile(path, false);
         QVERIFY(w.saveFile(path));
-        QCOMPARE(LifecycleFixture::readFile(path), expected);
+        QCOMPARE(TestFiles::read(path), expected);
     }
 
     void savedFileAlwaysReopens_data()
@@ -122,7 +131,8 @@ private Q_SLOTS:
         QFETCH(QString, status);
         QFETCH(QString, reread);
 
-        const QString path = open(QStringLiteral("target.xdp"));
+        QString path;
+        QVERIFY(open(QStringLiteral("target.xdp"), &path));
         QDomElement value = root()
                                 .firstChildElement(QStringLiteral("BUILD"))
                                 .firstChildElement(QStringLiteral("NEWCMDFILE"))
@@ -161,19 +171,20 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(bool, refused);
 
-        const QString original = open(QStringLiteral("target.xdp"));
+        QString original;
+        QVERIFY(open(QStringLiteral("target.xdp"), &original));
         const QString chosen = f->env().scratch() + QLatin1Char('/') + name;
         f->dialogs().answer(chosen);
         f->dialogs().answer(QString()); // the reopened dialog, if any: cancelled
         f->window().fileSaveAs();
 
-        const auto save = f->asked(QStringLiteral("save"));
+        const auto save = f->asked(DialogKind::SaveFile);
         QCOMPARE(save[0].objectName, QStringLiteral("save xdp file dialog"));
         QCOMPARE(save[0].caption, QStringLiteral("Save xdp As"));
         QCOMPARE(save[0].startWith, original);
         QCOMPARE(save[0].filter, QStringLiteral("Moravel files ( *.xdp);;All files (*)"));
         if (refused) {
-            const auto boxes = f->asked(QStringLiteral("message"));
+            const auto boxes = f->asked(DialogKind::Message);
             QCOMPARE(boxes.size(), 1);
             QCOMPARE(boxes[0].icon, QMessageBox::Critical);
             QCOMPARE(boxes[0].text,
@@ -219,15 +230,15 @@ private Q_SLOTS:
         QFETCH(bool, written);
         QFETCH(int, saveDialogs);
 
-        open(QStringLiteral("target.xdp"));
+        QVERIFY(open(QStringLiteral("target.xdp")));
         QString other;
         if (existing == QLatin1String("notxml")) {
             other = f->env().scratch() + QStringLiteral("/other.xdp");
-            LifecycleFixture::writeFile(other, "just some text\n");
+            QVERIFY(TestFiles::write(other, "just some text\n"));
         } else {
-            other = f->fixture(existing, QStringLiteral("other.xdp"));
+            QVERIFY(f->fixture(existing, &other, QStringLiteral("other.xdp")));
         }
-        const QByteArray before = LifecycleFixture::readFile(other);
+        const QByteArray before = TestFiles::read(other);
         f->dialogs().answer(other);
         f->dialogs().answer(replace);
         if (protectedAnswer)
@@ -235,7 +246,7 @@ private Q_SLOTS:
         f->dialogs().answer(QString());
         f->window().fileSaveAs();
 
-        const auto boxes = f->asked(QStringLiteral("message"));
+        const auto boxes = f->asked(DialogKind::Message);
         QCOMPARE(
             boxes[0].text,
             QStringLiteral("The file %1 already exists.\n Do you want to replace it?").arg(other));
@@ -249,8 +260,8 @@ private Q_SLOTS:
             QCOMPARE(boxes[1].defaultButton, QMessageBox::Ok);
             QCOMPARE(boxes[1].escapeButton, QMessageBox::Cancel);
         }
-        QCOMPARE(f->asked(QStringLiteral("save")).size(), saveDialogs);
-        QCOMPARE(LifecycleFixture::readFile(other) != before, written);
+        QCOMPARE(f->asked(DialogKind::SaveFile).size(), saveDialogs);
+        QCOMPARE(TestFiles::read(other) != before, written);
         QCOMPARE(f->window().editorArea()->isModified(), false);
         if (written)
             QCOMPARE(f->window().currentFilePath(), other);
@@ -267,10 +278,11 @@ private Q_SLOTS:
         QFETCH(int, answer);
 
         // Another target directory already carries the document's label.
-        LifecycleFixture::writeFile(f->targetsDir() + QStringLiteral("/board/board.ini"),
-                                    "NAME=\"C++ Demo Board\"\n");
-        const QString path = open(QStringLiteral("target.xdp"));
-        const QByteArray before = LifecycleFixture::readFile(path);
+        QVERIFY(TestFiles::write(f->targetsDir() + QStringLiteral("/board/board.ini"),
+                                 "NAME=\"C++ Demo Board\"\n"));
+        QString path;
+        QVERIFY(open(QStringLiteral("target.xdp"), &path));
+        const QByteArray before = TestFiles::read(path);
         QAMainWindowEditor &w = f->window();
         w.editorArea()->setModified(true);
         f->dialogs().answer(answer);
@@ -286,7 +298,7 @@ private Q_SLOTS:
         QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(q.defaultButton, QMessageBox::Yes);
         QCOMPARE(saved, answer == QMessageBox::Yes);
-        QCOMPARE(LifecycleFixture::readFile(path) != before, saved);
+        QCOMPARE(TestFiles::read(path) != before, saved);
         QCOMPARE(w.editorArea()->isModified(), !saved);
         if (!saved) {
             QAZynEditorTree *tree = w.editorArea()->editorTree();
@@ -311,7 +323,8 @@ private Q_SLOTS:
         QFETCH(QString, fault);
         QFETCH(bool, readOnlyWarning);
 
-        const QString path = open(QStringLiteral("target.xdp"));
+        QString path;
+        QVERIFY(open(QStringLiteral("target.xdp"), &path));
         QAMainWindowEditor &w = f->window();
         w.editorArea()->setModified(true);
         QString target = path;
@@ -321,7 +334,7 @@ private Q_SLOTS:
         } else if (fault == QLatin1String("missing directory")) {
             target = f->env().scratch() + QStringLiteral("/gone/target.xdp");
         }
-        const QByteArray before = LifecycleFixture::readFile(path);
+        const QByteArray before = TestFiles::read(path);
         const QStringList scratchBefore = QDir(f->env().scratch()).entryList(QDir::AllEntries);
 
         bool saved = true;
@@ -349,7 +362,7 @@ private Q_SLOTS:
         } else {
             QCOMPARE(f->statusText(), QStringLiteral("ERROR: cannot save the file."));
         }
-        QCOMPARE(LifecycleFixture::readFile(path), before);
+        QCOMPARE(TestFiles::read(path), before);
         QCOMPARE(QDir(f->env().scratch()).entryList(QDir::AllEntries), scratchBefore);
         QVERIFY(w.editorArea()->isModified());
         QVERIFY(!root().hasAttribute(QStringLiteral("generate_in")));
@@ -358,7 +371,8 @@ private Q_SLOTS:
 
     void settingsAreWrittenBySavesOnly()
     {
-        const QString path = open(QStringLiteral("target.xdp"));
+        QString path;
+        QVERIFY(open(QStringLiteral("target.xdp"), &path));
         QAMainWindowEditor &w = f->window();
         w.resize(700, 500);
         QCoreApplication::processEvents();
@@ -416,10 +430,10 @@ private Q_SLOTS:
 
         w.fileSave();
 
-        const auto save = f->asked(QStringLiteral("save"));
+        const auto save = f->asked(DialogKind::SaveFile);
         QCOMPARE(save.size(), 1);
         QCOMPARE(save[0].startWith, f->templateDir() + QStringLiteral("/templatec.xdp"));
-        const auto directory = f->asked(QStringLiteral("directory"));
+        const auto directory = f->asked(DialogKind::Directory);
         QCOMPARE(directory.size(), named ? 1 : 0);
         if (named) {
             QCOMPARE(directory[0].objectName, QStringLiteral("Generate ZYN dialog"));
@@ -464,13 +478,13 @@ private Q_SLOTS:
         const QString output = f->env().scratch() + QStringLiteral("/generated");
         qputenv("FAKE_GATE", QFile::encodeName(gate));
         qputenv("FAKE_OUTPUT", QFile::encodeName(output));
-        f->replaceScript(
+        QVERIFY(f->replaceScript(
             QStringLiteral("zyngen.pl"),
             "my $n = 0;\n"
             "select(undef, undef, undef, 0.02) until -e $ENV{FAKE_GATE} || ++$n > 3000;\n"
             "open(my $out, '>', $ENV{FAKE_OUTPUT}) or die;\n"
-            "print $out qq(done\\n); close $out; exit 0;\n");
-        open(QStringLiteral("target.xdp"));
+            "print $out qq(done\\n); close $out; exit 0;\n"));
+        QVERIFY(open(QStringLiteral("target.xdp")));
         QAMainWindowEditor &w = f->window();
         w.fileSave();
 
@@ -485,17 +499,17 @@ private Q_SLOTS:
             if (cancel)
                 wait->cancelButton()->click();
             else
-                LifecycleFixture::writeFile(gate, "open");
+                QVERIFY(TestFiles::write(gate, "open"));
         });
         answer.start(0);
 
         QVERIFY(w.close());
         QVERIFY(waited);
         if (cancel) {
-            waitForRuns();
+            QVERIFY(waitForRuns());
             QVERIFY(!QFileInfo::exists(output));
         } else {
-            QCOMPARE(LifecycleFixture::readFile(output), QByteArray("done\n"));
+            QCOMPARE(TestFiles::read(output), QByteArray("done\n"));
             QCOMPARE(f->statusText(), QStringLiteral("ZYN Files saved."));
         }
         qunsetenv("FAKE_GATE");
@@ -504,15 +518,16 @@ private Q_SLOTS:
 
     void generatesAndExportsForReal()
     {
-        const QString path = open(QStringLiteral("target.xdp"));
+        QString path;
+        QVERIFY(open(QStringLiteral("target.xdp"), &path));
         QAMainWindowEditor &w = f->window();
         QSignalSpy messages(w.statusBar(), &QStatusBar::messageChanged);
         w.fileSave();
         QCOMPARE(messages.value(0).value(0).toString(), QStringLiteral("Saving file..."));
-        waitForRuns();
+        QVERIFY(waitForRuns());
         QCOMPARE(f->statusText(), QStringLiteral("ZYN Files saved."));
         QCOMPARE(w.windowTitle(), QStringLiteral("target.xdp - ") + f->title());
-        QVERIFY(LifecycleFixture::readFile(f->targetsDir() + QStringLiteral("/target/target.ini"))
+        QVERIFY(TestFiles::read(f->targetsDir() + QStringLiteral("/target/target.ini"))
                     .startsWith("NAME=\"C++ Demo Board\"\n"));
 
         const QString text = f->env().scratch() + QStringLiteral("/printed");
@@ -523,9 +538,9 @@ private Q_SLOTS:
         QCOMPARE(q.caption, QStringLiteral("Export xdp In"));
         QCOMPARE(q.filter, QStringLiteral("Text (*.txt)"));
         QCOMPARE(f->statusText(), QStringLiteral("Generate ZYN..."));
-        waitForRuns();
+        QVERIFY(waitForRuns());
         QCOMPARE(f->statusText(), QStringLiteral("xdp file exported."));
-        QVERIFY(LifecycleFixture::readFile(text + QStringLiteral(".txt")).contains("Demo Board"));
+        QVERIFY(TestFiles::read(text + QStringLiteral(".txt")).contains("Demo Board"));
         QVERIFY(m_errorTexts.isEmpty());
     }
 
@@ -562,10 +577,11 @@ private Q_SLOTS:
         QFETCH(QString, dialog);
         QFETCH(QString, status);
 
-        const QString path = open(QStringLiteral("target.xdp"));
+        QString path;
+        QVERIFY(open(QStringLiteral("target.xdp"), &path));
         QAMainWindowEditor &w = f->window();
         if (startable)
-            f->replaceScript(script, body);
+            QVERIFY(f->replaceScript(script, body));
         else
             qputenv("ZYN_PERL", "/nonexistent/perl");
         recordErrorDialogs(1);
@@ -576,7 +592,7 @@ private Q_SLOTS:
             f->dialogs().answer(text);
             w.fileExportAs();
         }
-        waitForRuns();
+        QVERIFY(waitForRuns());
 
         if (!startable) {
             dialog = QStringLiteral("/nonexistent/perl-w") + f->scriptPath(script) + path
@@ -591,14 +607,14 @@ private Q_SLOTS:
         // The generator waits for a gate, then fails; the export meanwhile succeeds.
         const QString gate = f->env().scratch() + QStringLiteral("/gate");
         qputenv("FAKE_GATE", QFile::encodeName(gate));
-        f->replaceScript(
+        QVERIFY(f->replaceScript(
             QStringLiteral("zyngen.pl"),
             "my $n = 0;\n"
             "select(undef, undef, undef, 0.02) until -e $ENV{FAKE_GATE} || ++$n > 3000;\n"
-            "print STDERR qq(generator failed\\n); exit 1;\n");
-        f->replaceScript(QStringLiteral("zynprint.pl"),
-                         "print STDERR qq(export note\\n); exit 0;\n");
-        open(QStringLiteral("target.xdp"));
+            "print STDERR qq(generator failed\\n); exit 1;\n"));
+        QVERIFY(f->replaceScript(QStringLiteral("zynprint.pl"),
+                                 "print STDERR qq(export note\\n); exit 0;\n"));
+        QVERIFY(open(QStringLiteral("target.xdp")));
         QAMainWindowEditor &w = f->window();
         recordErrorDialogs(1);
 
@@ -616,8 +632,8 @@ private Q_SLOTS:
         QVERIFY(generator && generator->isRunning());
         QVERIFY(m_errorTexts.isEmpty());
 
-        LifecycleFixture::writeFile(gate, "open");
-        waitForRuns();
+        QVERIFY(TestFiles::write(gate, "open"));
+        QVERIFY(waitForRuns());
         QCOMPARE(m_errorTexts, QStringList { QStringLiteral("generator failed\n") });
         QCOMPARE(f->statusText(), QStringLiteral("ERROR during saving file."));
         qunsetenv("FAKE_GATE");

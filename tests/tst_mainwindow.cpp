@@ -7,6 +7,7 @@
 #include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,26 +93,6 @@ private:
                 list << a->objectName();
         }
         return list;
-    }
-
-    // A copy of the staged tree the test may damage.
-    QString copyOfStagedTree()
-    {
-        const QString copy = m_env->scratch() + QStringLiteral("/tree");
-        copyDirectory(TestEnvironment::stagedTree(), copy);
-        return copy;
-    }
-    static void copyDirectory(const QString &from, const QString &to)
-    {
-        QDir().mkpath(to);
-        const QDir source(from);
-        for (const QFileInfo &info :
-             source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-            if (info.isDir())
-                copyDirectory(info.filePath(), to + '/' + info.fileName());
-            else
-                QFile::copy(info.filePath(), to + '/' + info.fileName());
-        }
     }
 
     // A field in the pane area, with the focus.
@@ -613,7 +594,9 @@ private Q_SLOTS:
         QFETCH(QString, critical);
         QFETCH(QStringList, opened);
 
-        const QString tree = copyOfStagedTree();
+        // A copy of the staged tree the test may damage.
+        const QString tree = m_env->scratch() + QStringLiteral("/tree");
+        QVERIFY(TestFiles::copyTree(TestEnvironment::stagedTree(), tree));
         const QString doc = tree + "/doc";
         const QString file = doc + "/kvn_web.properties";
         if (damage == "remove doc") {
@@ -624,9 +607,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(file));
             QVERIFY(QDir().mkpath(file));
         } else if (damage == "write") {
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(content);
+            QVERIFY(TestFiles::write(file, content));
         }
         qputenv("CORVINDIR", QFile::encodeName(tree));
 

@@ -3,6 +3,7 @@
 #include "sdk/qaxmleditor.h"
 #include "services/qascriptrunner.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -202,15 +203,11 @@ private:
         return path;
     }
 
-    QString writeScript(const QByteArray &body)
+    // Writes a script into the scratch directory; sets path to it.
+    [[nodiscard]] bool writeScript(const QByteArray &body, QString *path)
     {
-        const QString path = m_env->scratch() + QStringLiteral("/fault%1.pl").arg(++m_scriptCount);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write("use strict;\nuse warnings;\n");
-        file.write(body);
-        return path;
+        return m_env->writeScratch(QStringLiteral("fault%1.pl").arg(++m_scriptCount),
+                                   "use strict;\nuse warnings;\n" + body, path);
     }
 
 private Q_SLOTS:
@@ -220,21 +217,15 @@ private Q_SLOTS:
             QSKIP("no Perl interpreter");
         m_corpus = std::make_unique<QTemporaryDir>();
         const QString secret = m_corpus->filePath(QStringLiteral("secret.txt"));
-        QFile secretFile(secret);
-        QVERIFY(secretFile.open(QIODevice::WriteOnly));
-        secretFile.write("TOP-SECRET-CONTENT\n");
-        secretFile.close();
+        QVERIFY(TestFiles::write(secret, "TOP-SECRET-CONTENT\n"));
         for (const HostileInput &input : hostileInputs()) {
             if (input.kind != Kind::Bytes)
                 continue;
             const QString name = QLatin1String(input.name);
-            QFile kept(TestEnvironment::dataFile(QStringLiteral("robustness/") + name));
-            QFile file(corpusFile(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            if (kept.open(QIODevice::ReadOnly))
-                file.write(kept.readAll());
-            else
-                file.write(generated(name, secret));
+            const QString kept = TestEnvironment::dataFile(QStringLiteral("robustness/") + name);
+            QVERIFY(QFileInfo::exists(kept)
+                        ? TestFiles::copy(kept, corpusFile(name))
+                        : TestFiles::write(corpusFile(name), generated(name, secret)));
         }
     }
     void init() { m_env = std::make_unique<TestEnvironment>(); }
@@ -264,11 +255,8 @@ private Q_SLOTS:
         const QByteArray first = QAZynWriter(&order).write(root);
         QVERIFY2(QAZynWriter::isWellFormed(first, &error), qPrintable(error));
 
-        const QString saved = m_env->scratch() + QStringLiteral("/saved.xdp");
-        QFile file(saved);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(first);
-        file.close();
+        QString saved;
+        QVERIFY(m_env->writeScratch(QStringLiteral("saved.xdp"), first, &saved));
         QDomDocument reloaded;
         QAAttributeOrder reloadedOrder;
         const QDomElement again
@@ -293,11 +281,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, refusal);
-        const QString path = m_env->scratch() + QStringLiteral("/bulk.xdp");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("bulk.xdp"), content, &path));
         QDomDocument document;
         QAAttributeOrder order;
         QString error;
@@ -350,10 +335,8 @@ private Q_SLOTS:
         const QString root = m_env->scratch();
         for (const char *dir : { "docs", "gen", "out" })
             QVERIFY(QDir(root).mkpath(QLatin1String(dir)));
-        QFile neighbour(root + QStringLiteral("/docs/neighbour.xdp"));
-        QVERIFY(neighbour.open(QIODevice::WriteOnly));
-        neighbour.write("<ZYN Name=\"neighbour\"/>");
-        neighbour.close();
+        QVERIFY(TestFiles::write(root + QStringLiteral("/docs/neighbour.xdp"),
+                                 "<ZYN Name=\"neighbour\"/>"));
         const QString document = placeInput(hostile, root + QStringLiteral("/docs"));
 
         QString allowed; // the one place the script may change
@@ -450,7 +433,9 @@ private Q_SLOTS:
         qint64 output = 0;
         qint64 errors = 0;
         int ticks = 0;
-        QAScriptRunner runner(QStringLiteral("zyneditor"), writeScript(body), {}, nullptr);
+        QString script;
+        QVERIFY(writeScript(body, &script));
+        QAScriptRunner runner(QStringLiteral("zyneditor"), script, {}, nullptr);
         // Line ends are dropped: count them back, the last line may lack one.
         connect(&runner, &QAScriptRunner::standardOutputLine, this,
                 [&output](const QString &line) { output += line.size() + 1; });
@@ -488,10 +473,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         const QByteArray end = how == QLatin1String("exit") ? "exit 0;" : "waitpid $pid, 0;";
-        const QString script
-            = writeScript("STDOUT->autoflush(1);\nmy $pid = fork // die;\n"
-                          "if (!$pid) { exec 'sleep', '600'; }\nprint qq($$ $pid\\n);\n"
-                          + end);
+        QString script;
+        QVERIFY(writeScript("STDOUT->autoflush(1);\nmy $pid = fork // die;\n"
+                            "if (!$pid) { exec 'sleep', '600'; }\nprint qq($$ $pid\\n);\n"
+                                + end,
+                            &script));
         QList<qint64> pids;
         auto runner = std::make_unique<QAScriptRunner>(QStringLiteral("zyneditor"), script,
                                                        QStringList(), nullptr);

@@ -35,6 +35,8 @@ const QString EditedLabel = QStringLiteral("edited before the save");
 int saveThroughWindow(const QString &path)
 {
     LifecycleFixture fixture;
+    if (!fixture.ready())
+        return SetupFailed;
     QAMainWindowEditor &window = fixture.window();
     window.loadFile(path, false);
     QAZynEditor *editor = window.editorArea();
@@ -70,10 +72,7 @@ int saveWithWriter(const QString &path, const QString &target)
     const QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
     if (root.isNull())
         return SetupFailed;
-    QFile file(target);
-    const QByteArray bytes = QAZynWriter(&order).write(root);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? Saved
-                                                                                : SaveFailed;
+    return TestFiles::write(target, QAZynWriter(&order).write(root)) ? Saved : SaveFailed;
 }
 
 int runChild(const QString &path)
@@ -114,12 +113,6 @@ int saveInChild(Saver saver, const QString &path, const QString &target, const Q
         return -1;
     }
     return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -165,8 +158,9 @@ private Q_SLOTS:
         QFETCH(qint64, sizeLimit);
         QFETCH(bool, hardLinked);
         QFETCH(bool, saved);
-        const QString path = m_env->copyToScratch(
-            QStringLiteral(ZYN_SOURCE_DIR "/samples/gcc-linux.xdp"), QStringLiteral("doc.xdp"));
+        QString path;
+        QVERIFY(m_env->copyToScratch(QStringLiteral(ZYN_SOURCE_DIR "/samples/gcc-linux.xdp"), &path,
+                                     QStringLiteral("doc.xdp")));
         QStringList files { QStringLiteral("doc.xdp") };
         if (hardLinked) {
             const QString link = m_env->scratch() + QStringLiteral("/link.xdp");
@@ -175,13 +169,13 @@ private Q_SLOTS:
                 0);
             files.append(QStringLiteral("link.xdp"));
         }
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestFiles::read(path);
         QVERIFY(before.size() > 2 * 8192);
 
         QCOMPARE(saveInChild(Saver::Window, path, QString(), EditedLabel, sizeLimit),
                  saved ? int(Saved) : int(SaveFailed));
 
-        const QByteArray after = readAll(path);
+        const QByteArray after = TestFiles::read(path);
         if (saved) {
             QVERIFY(after.contains(EditedLabel.toUtf8()));
         } else {
@@ -191,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_env->scratch()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  files);
         if (hardLinked)
-            QCOMPARE(readAll(m_env->scratch() + QStringLiteral("/link.xdp")), after);
+            QCOMPARE(TestFiles::read(m_env->scratch() + QStringLiteral("/link.xdp")), after);
     }
 
     // Attribute order must not depend on the process: hash order changes from run to run.
@@ -206,7 +200,8 @@ private Q_SLOTS:
     void savesTheSameBytesInAFreshProcess()
     {
         QFETCH(QString, source);
-        const QString path = m_env->copyToScratch(source, QStringLiteral("doc.xdp"));
+        QString path;
+        QVERIFY(m_env->copyToScratch(source, &path, QStringLiteral("doc.xdp")));
         QDomDocument document;
         QAAttributeOrder order;
         const QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
@@ -215,11 +210,11 @@ private Q_SLOTS:
 
         const QString fresh = m_env->scratch() + QStringLiteral("/fresh.xdp");
         QCOMPARE(saveInChild(Saver::Writer, path, fresh, QString()), int(Saved));
-        QCOMPARE(readAll(fresh), here);
+        QCOMPARE(TestFiles::read(fresh), here);
         // What the editor wrote comes back byte for byte from yet another process.
         const QString again = m_env->scratch() + QStringLiteral("/again.xdp");
         QCOMPARE(saveInChild(Saver::Writer, fresh, again, QString()), int(Saved));
-        QCOMPARE(readAll(again), here);
+        QCOMPARE(TestFiles::read(again), here);
     }
 
     // A one-field edit shows as a one-line change under version control.
@@ -240,8 +235,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, edit);
         QFETCH(QString, changedLine);
-        const QString path = m_env->copyToScratch(TestEnvironment::stagedTree()
-                                                  + QStringLiteral("/targets/xml/templatec.xdp"));
+        QString path;
+        QVERIFY(m_env->copyToScratch(
+            TestEnvironment::stagedTree() + QStringLiteral("/targets/xml/templatec.xdp"), &path));
         QDomDocument document;
         QAAttributeOrder order;
         QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);

@@ -1,5 +1,6 @@
 #include "services/qascriptrunner.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -14,16 +15,13 @@ class TestScriptRunner : public QObject
     Q_OBJECT
 
 private:
-    // A fake script in the temporary directory; answers its path.
-    QString writeScript(const QByteArray &body)
+    // Writes a fake script into the temporary directory; sets path to it.
+    [[nodiscard]] bool writeScript(const QByteArray &body, QString *path)
     {
-        const QString path = m_dir->filePath(QStringLiteral("fake%1.pl").arg(++m_count));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(path));
-        file.write("use strict;\nuse warnings;\nSTDOUT->autoflush(1);\nSTDERR->autoflush(1);\n");
-        file.write(body);
-        return path;
+        *path = m_dir->filePath(QStringLiteral("fake%1.pl").arg(++m_count));
+        return TestFiles::write(
+            *path,
+            "use strict;\nuse warnings;\nSTDOUT->autoflush(1);\nSTDERR->autoflush(1);\n" + body);
     }
 
     struct Collected
@@ -99,7 +97,9 @@ private Q_SLOTS:
         QFETCH(bool, crashed);
 
         QObject owner;
-        QAScriptRunner runner(QStringLiteral("zyneditor"), writeScript(body), {}, &owner);
+        QString script;
+        QVERIFY(writeScript(body, &script));
+        QAScriptRunner runner(QStringLiteral("zyneditor"), script, {}, &owner);
         Collected lines;
         collect(runner, lines);
         QSignalSpy finished(&runner, &QAScriptRunner::finished);
@@ -119,7 +119,8 @@ private Q_SLOTS:
 
     void passesArgumentsAfterTheScript()
     {
-        const QString script = writeScript("print qq($_\\n) for @ARGV;");
+        QString script;
+        QVERIFY(writeScript("print qq($_\\n) for @ARGV;", &script));
         QAScriptRunner runner(QStringLiteral("zyneditor"), script,
                               { "-update", "a file.xdp", "-tover", "V2009" }, nullptr);
         Collected lines;
@@ -135,9 +136,9 @@ private Q_SLOTS:
     {
         // Three lines in one write, then the script waits: all three must come at once, not one
         // per notification with the rest left for the end of the run.
-        QAScriptRunner runner(QStringLiteral("zyneditor"),
-                              writeScript("syswrite STDOUT, qq(a\\nb\\nc\\n); sleep 600;"), {},
-                              nullptr);
+        QString script;
+        QVERIFY(writeScript("syswrite STDOUT, qq(a\\nb\\nc\\n); sleep 600;", &script));
+        QAScriptRunner runner(QStringLiteral("zyneditor"), script, {}, nullptr);
         Collected lines;
         collect(runner, lines);
         QSignalSpy first(&runner, &QAScriptRunner::standardOutputLine);
@@ -170,7 +171,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, body);
         QFETCH(bool, cleanedUp);
         const QString marker = m_dir->filePath(QStringLiteral("cleaned"));
-        QAScriptRunner runner(QStringLiteral("zyneditor"), writeScript(body), { marker }, nullptr);
+        QString script;
+        QVERIFY(writeScript(body, &script));
+        QAScriptRunner runner(QStringLiteral("zyneditor"), script, { marker }, nullptr);
         QSignalSpy ready(&runner, &QAScriptRunner::standardOutputLine);
         QSignalSpy finished(&runner, &QAScriptRunner::finished);
         QVERIFY(runner.start());
@@ -189,11 +192,11 @@ private Q_SLOTS:
     void bigOutputDoesNotBlock()
     {
         // Far more than a pipe holds, on the channel that is read least often in practice.
-        QAScriptRunner runner(
-            QStringLiteral("zyneditor"),
-            writeScript("my $l = ('x' x 99) . qq(\\n); print STDERR $l x 10240;"
-                        " print STDERR qq(the end\\n); print qq(out\\n); exit 1;"),
-            {}, nullptr);
+        QString script;
+        QVERIFY(writeScript("my $l = ('x' x 99) . qq(\\n); print STDERR $l x 10240;"
+                            " print STDERR qq(the end\\n); print qq(out\\n); exit 1;",
+                            &script));
+        QAScriptRunner runner(QStringLiteral("zyneditor"), script, {}, nullptr);
         Collected lines;
         collect(runner, lines);
         QVERIFY(runner.start());

@@ -6,6 +6,7 @@
 #include "sdk/qauserlibrary.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,23 +31,6 @@ class TestSdk : public QObject
 private:
     std::unique_ptr<TestEnvironment> m_env;
     QByteArray m_home;
-
-    QString write(const QString &relativePath, const QByteArray &content)
-    {
-        const QString path = m_env->scratch() + QLatin1Char('/') + relativePath;
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return QString();
-        file.write(content);
-        return path;
-    }
-
-    static QByteArray fileContent(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private Q_SLOTS:
     void init()
@@ -121,7 +105,9 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(QString, value);
 
-        const auto resources = QARes::read(write("web.properties", content), false);
+        const QString path = m_env->scratch() + QStringLiteral("/web.properties");
+        QVERIFY(TestFiles::write(path, content));
+        const auto resources = QARes::read(path, false);
         QVERIFY(resources);
         const QARes *node = resources->search(key);
         if (kind == "none") {
@@ -235,11 +221,7 @@ private Q_SLOTS:
         QVERIFY(destination.startsWith(m_env->home()));
         QDir().mkpath(destination);
         QFile::remove(destination + "/templatec.xdp");
-        {
-            QFile own(destination + "/templatec.xdp");
-            QVERIFY(own.open(QIODevice::WriteOnly));
-            own.write("the user's own");
-        }
+        QVERIFY(TestFiles::write(destination + "/templatec.xdp", "the user's own"));
 
         RecordingMonitor monitor;
         QVERIFY(QAUserLibrary::checkAndInstall("Product", &monitor, QString()));
@@ -248,9 +230,10 @@ private Q_SLOTS:
 
         const QString source = TestEnvironment::stagedTree() + "/targets/xml";
         for (const char *name : { "templatea.xdp", "templatej2se.xdp", "templatej2me.xdp" })
-            QCOMPARE(fileContent(destination + '/' + name), fileContent(source + '/' + name));
+            QCOMPARE(TestFiles::read(destination + '/' + name),
+                     TestFiles::read(source + '/' + name));
         // An existing copy is the user's: never overwritten.
-        QCOMPARE(fileContent(destination + "/templatec.xdp"), QByteArray("the user's own"));
+        QCOMPARE(TestFiles::read(destination + "/templatec.xdp"), QByteArray("the user's own"));
     }
 
     void userLibraryReportsMissingSource()

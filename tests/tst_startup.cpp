@@ -2,6 +2,7 @@
 #include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,14 +20,6 @@ class TestStartup : public QObject
 
 private:
     static QString binary() { return QStringLiteral(ZYN_EDITOR_BINARY); }
-
-    static void writeFile(const QString &path, const QByteArray &content)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
 
 private Q_SLOTS:
     void cleanup() { setProductFlavour(ProductFlavour::Corvin); }
@@ -77,7 +70,7 @@ private Q_SLOTS:
         } else if (installation == QLatin1String("no locale")) {
             QVERIFY(QDir().mkpath(tree + QStringLiteral("/lib/pixmap")));
         } else if (installation == QLatin1String("locale is a file")) {
-            writeFile(tree + QStringLiteral("/lib/locale"), "not a directory");
+            QVERIFY(TestFiles::write(tree + QStringLiteral("/lib/locale"), "not a directory"));
         }
         if (installation != QLatin1String("unset"))
             environment.insert(QStringLiteral("CORVINDIR"), tree);
@@ -131,7 +124,8 @@ private Q_SLOTS:
         QFETCH(ProductFlavour, flavour);
         QTemporaryDir tree;
         if (!properties.isNull())
-            writeFile(tree.filePath(QStringLiteral("lib/product.properties")), properties);
+            QVERIFY(TestFiles::write(tree.filePath(QStringLiteral("lib/product.properties")),
+                                     properties));
         QCOMPARE(flavourOfInstallation(tree.path()), flavour);
     }
 

@@ -1,5 +1,6 @@
 #include "app/qazyntargets.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -8,18 +9,7 @@
 
 namespace {
 
-using Files = QList<QPair<QString, QByteArray>>;
-
-void makeFiles(const QString &root, const Files &files)
-{
-    for (const auto &[name, content] : files) {
-        const QString path = root + QLatin1Char('/') + name;
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-}
+using Files = TestFiles::Files;
 
 QStringList listed(const QAZynTargets &targets)
 {
@@ -71,7 +61,7 @@ private Q_SLOTS:
     {
         QFETCH(Files, files);
         QFETCH(QStringList, expected);
-        makeFiles(m_root, files);
+        QVERIFY(TestFiles::writeAll(m_root, files));
 
         QAZynTargets targets;
         targets.scan(m_root);
@@ -80,7 +70,7 @@ private Q_SLOTS:
 
     void scanReplacesTheListAndForgetsTheCurrentEntry()
     {
-        makeFiles(m_root, { { "a/a.ini", "NAME=\"C++ A\"\n" } });
+        QVERIFY(TestFiles::writeAll(m_root, { { "a/a.ini", "NAME=\"C++ A\"\n" } }));
         QAZynTargets targets;
         targets.replaceCurrent(QStringLiteral("mine"), QStringLiteral("C++ Mine"));
         QVERIFY(targets.current());
@@ -116,10 +106,10 @@ private Q_SLOTS:
         QFETCH(QString, directory);
         QFETCH(QString, label);
         QFETCH(int, index);
-        makeFiles(m_root,
-                  { { "demo/d.ini", "NAME=\"C++ Demo\"\n" },
-                    { "twin/a.ini", "NAME=\"Ada Twin\"\n" },
-                    { "twin/b.ini", "NAME=\"Ada Twin\"\n" } });
+        QVERIFY(TestFiles::writeAll(m_root,
+                                    { { "demo/d.ini", "NAME=\"C++ Demo\"\n" },
+                                      { "twin/a.ini", "NAME=\"Ada Twin\"\n" },
+                                      { "twin/b.ini", "NAME=\"Ada Twin\"\n" } }));
         QAZynTargets targets;
         targets.scan(m_root);
         const auto *expected = index < 0 ? nullptr : targets.entries().at(size_t(index)).get();
@@ -145,7 +135,7 @@ private Q_SLOTS:
         QFETCH(QString, directory);
         QFETCH(QString, label);
         QFETCH(bool, free);
-        makeFiles(m_root, { { "demo/d.ini", "NAME=\"C++ Demo\"\n" } });
+        QVERIFY(TestFiles::writeAll(m_root, { { "demo/d.ini", "NAME=\"C++ Demo\"\n" } }));
         QAZynTargets targets;
         targets.scan(m_root);
         QCOMPARE(targets.isNameFree(directory, label), free);
@@ -153,7 +143,7 @@ private Q_SLOTS:
 
     void savedDocumentReplacesItsOwnEntryOnly()
     {
-        makeFiles(m_root, { { "demo/d.ini", "NAME=\"C++ Demo\"\n" } });
+        QVERIFY(TestFiles::writeAll(m_root, { { "demo/d.ini", "NAME=\"C++ Demo\"\n" } }));
         QAZynTargets targets;
         targets.scan(m_root);
         targets.setCurrent(targets.find(QStringLiteral("demo"), QStringLiteral("C++ Demo")));

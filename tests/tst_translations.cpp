@@ -5,6 +5,7 @@
 #include "document/qazyneditortree.h"
 #include "sdk/qainstall.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,8 +58,9 @@ private:
     // The structure tree of the sample document, built the way the editor builds it.
     static QStringList sampleNodeTexts(QAZynEditor &editor, const TestEnvironment &env)
     {
-        const QString sample = env.copyToScratch(QStringLiteral(ZYN_SOURCE_DIR)
-                                                 + QStringLiteral("/samples/gcc-linux.xdp"));
+        QString sample;
+        if (!env.copyToScratch(QStringLiteral(ZYN_SOURCE_DIR "/samples/gcc-linux.xdp"), &sample))
+            return {};
         QDomElement root = editor.getRootElement(sample);
         if (root.isNull() || !editor.buildTree(root))
             return {};
@@ -115,12 +117,6 @@ private:
             return -1;
         *output = QString::fromLocal8Bit(sync.readAll());
         return sync.exitCode();
-    }
-
-    static QByteArray readAll(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static QString catalogue()
@@ -228,7 +224,7 @@ private Q_SLOTS:
     // for the dropped label, which comes back untranslated.
     void syncScriptUndoesLupdate()
     {
-        const QByteArray original = readAll(sourceCatalogue());
+        const QByteArray original = TestFiles::read(sourceCatalogue());
         QVERIFY(!original.isEmpty());
         QString text = QString::fromUtf8(original);
 
@@ -274,11 +270,7 @@ private Q_SLOTS:
 
         QTemporaryDir scratch;
         const QString copy = scratch.filePath(QStringLiteral("zyneditor_de.ts"));
-        {
-            QFile file(copy);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(text.toUtf8());
-        }
+        QVERIFY(TestFiles::write(copy, text.toUtf8()));
         QString output;
         QCOMPARE(runSync({ QStringLiteral("--check"), copy }, &output), 1);
         QVERIFY2(output.contains(QLatin1String("[XDP Labels] vanished"))
@@ -286,7 +278,7 @@ private Q_SLOTS:
                      && output.contains(QLatin1String("[xdp] untranslated")),
                  qPrintable(output));
         QCOMPARE(runSync({ copy }, &output), 0);
-        QCOMPARE(readAll(copy), expected);
+        QCOMPARE(TestFiles::read(copy), expected);
     }
 
     void germanLocaleTranslatesTheInterface()

@@ -4,8 +4,10 @@
 #include "sdk/qaxmleditor.h"
 #include "services/productflavour.h"
 #include "services/qazynwaitdlg.h"
+#include "support/checked.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,20 +27,6 @@ const int EncoderTimeout = 60000;
 QString caption()
 {
     return QString::fromLatin1(productTitle());
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Every fake encoder records its arguments beside itself first.
@@ -79,41 +67,42 @@ private:
     QDomDocument m_document;
     QDomElement m_root;
 
-    void open(const QString &fixture, const QString &installDir = QString())
+    [[nodiscard]] bool open(const QString &fixture, const QString &installDir = QString())
     {
-        m_env = std::make_unique<TestEnvironment>(installDir);
-        m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = std::make_unique<QWidget>();
-        auto *layout = new QVBoxLayout(m_window.get());
-        m_tree = new QAZynEditorTree(m_window.get(), QStringLiteral("Editor Tree"));
-        m_elsewhere = new QLineEdit(m_window.get());
-        layout->addWidget(m_tree);
-        layout->addWidget(m_elsewhere);
-        m_root = QAXmlEditor::readRootElement(TestEnvironment::dataFile("tree/" + fixture),
-                                              m_document);
-        QVERIFY(!m_root.isNull());
-        QVERIFY(buildZynTree(m_tree, m_root));
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        m_tree->setFocus();
+        return checked([&] {
+            m_env = std::make_unique<TestEnvironment>(installDir);
+            m_dialogs = std::make_unique<ScriptedDialogs>();
+            m_window = std::make_unique<QWidget>();
+            auto *layout = new QVBoxLayout(m_window.get());
+            m_tree = new QAZynEditorTree(m_window.get(), QStringLiteral("Editor Tree"));
+            m_elsewhere = new QLineEdit(m_window.get());
+            layout->addWidget(m_tree);
+            layout->addWidget(m_elsewhere);
+            m_root = QAXmlEditor::readRootElement(TestEnvironment::dataFile("tree/" + fixture),
+                                                  m_document);
+            QVERIFY(!m_root.isNull());
+            QVERIFY(buildZynTree(m_tree, m_root));
+            m_window->show();
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            m_tree->setFocus();
+        });
     }
 
-    // A copy of the installation whose encoder is the given fake.
-    QString fakeEncoder(const QByteArray &body)
+    // A copy of the installation whose encoder is the given fake, in fakeInstall().
+    [[nodiscard]] bool fakeEncoder(const QByteArray &body)
     {
         m_fakeInstall = std::make_unique<QTemporaryDir>();
-        const QString script = m_fakeInstall->filePath(QStringLiteral("lib/scripts/encode64.pl"));
-        writeFile(script, fakePrelude + body);
-        return m_fakeInstall->path();
+        return TestFiles::write(fakeScript(), fakePrelude + body);
     }
+    QString fakeInstall() const { return m_fakeInstall->path(); }
     QString fakeScript() const
     {
         return m_fakeInstall->filePath(QStringLiteral("lib/scripts/encode64.pl"));
     }
     QStringList fakeArguments() const
     {
-        return QString::fromLocal8Bit(readFile(fakeScript() + ".args"))
+        return QString::fromLocal8Bit(TestFiles::read(fakeScript() + ".args"))
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
@@ -144,14 +133,14 @@ private:
         return texts;
     }
 
-    QString binaryFile()
+    // Writes a file of every byte value whose name has blanks; sets path to it.
+    [[nodiscard]] bool binaryFile(QString *path)
     {
-        const QString path = m_env->scratch() + QStringLiteral("/dir with blanks/data file.bin");
+        *path = m_env->scratch() + QStringLiteral("/dir with blanks/data file.bin");
         QByteArray bytes;
         for (int i = 0; i < 3000; ++i)
             bytes.append(char(i * 7 % 256));
-        writeFile(path, bytes);
-        return path;
+        return TestFiles::write(*path, bytes);
     }
 
     QLineEdit *renameEditor() const { return m_tree->viewport()->findChild<QLineEdit *>(); }
@@ -194,7 +183,7 @@ private Q_SLOTS:
         QFETCH(bool, asChild);
         QFETCH(QStringList, files);
 
-        open(fixture);
+        QVERIFY(open(fixture));
         QVERIFY(!m_tree->isModified());
         m_tree->setCurrentItem(item(current));
         if (asChild)
@@ -225,7 +214,7 @@ private Q_SLOTS:
 
     void twoTextFilesInARowShareTheDefaultName()
     {
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         m_tree->setCurrentItem(item("Compiler"));
         m_tree->appendAsciiFile();
         m_tree->appendAsciiFile();
@@ -238,13 +227,14 @@ private Q_SLOTS:
     {
         if (QStandardPaths::findExecutable(QStringLiteral("perl")).isEmpty())
             QSKIP("no perl");
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         // A file of the user's that an encoder writing into the working directory would eat.
         const QString userFile = m_env->scratch() + QStringLiteral("/tmp.txt");
-        writeFile(userFile, "mine");
+        QVERIFY(TestFiles::write(userFile, "mine"));
         const QString previousDirectory = QDir::currentPath();
         QDir::setCurrent(m_env->scratch());
-        const QString chosen = binaryFile();
+        QString chosen;
+        QVERIFY(binaryFile(&chosen));
 
         QSignalSpy status(m_tree, &QAZynEditorTree::statusMsg);
         m_dialogs->answer(chosen);
@@ -255,7 +245,7 @@ private Q_SLOTS:
         QDir::setCurrent(previousDirectory);
 
         const ScriptedDialogs::Question question = m_dialogs->questions().value(0);
-        QCOMPARE(question.kind, QStringLiteral("open"));
+        QCOMPARE(question.kind, DialogKind::OpenFile);
         QCOMPARE(question.objectName, QStringLiteral("FSB"));
         QCOMPARE(question.caption, QStringLiteral("Add a Binary File"));
         QCOMPARE(question.filter, QStringLiteral("Binary files (*)"));
@@ -272,7 +262,7 @@ private Q_SLOTS:
         QCOMPARE(file.firstChildElement().tagName(), QStringLiteral("COMMENT"));
         const QDomElement content = file.firstChildElement().nextSiblingElement();
         QCOMPARE(content.ownerDocument(), m_document);
-        QCOMPARE(QByteArray::fromBase64(content.text().toLatin1()), readFile(chosen));
+        QCOMPARE(QByteArray::fromBase64(content.text().toLatin1()), TestFiles::read(chosen));
 
         QTreeWidgetItem *node = buildNode()->child(buildNode()->childCount() - 1);
         QCOMPARE(node->text(0), QStringLiteral("data file.bin"));
@@ -280,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(m_tree->currentItem(), node);
         QCOMPARE(m_tree->renamingItem(), node);
         QVERIFY(m_tree->isModified());
-        QCOMPARE(readFile(userFile), QByteArray("mine"));
+        QCOMPARE(TestFiles::read(userFile), QByteArray("mine"));
         QVERIFY(!waitDialog());
     }
 
@@ -329,10 +319,13 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("perl")).isEmpty())
             QSKIP("no perl");
 
-        open("carriedfiles.xdp", fakeEncoder(body));
+        QVERIFY(fakeEncoder(body));
+        QVERIFY(open("carriedfiles.xdp", fakeInstall()));
         const QStringList filesBefore = documentFiles();
         QSignalSpy status(m_tree, &QAZynEditorTree::statusMsg);
-        m_dialogs->answer(binaryFile());
+        QString chosen;
+        QVERIFY(binaryFile(&chosen));
+        m_dialogs->answer(chosen);
         m_tree->setCurrentItem(item("Compiler"));
         m_tree->appendBinaryFile();
         QVERIFY(waitDialog());
@@ -367,9 +360,10 @@ private Q_SLOTS:
 
     void encoderThatCannotStart()
     {
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         qputenv("ZYN_PERL", "/nonexistent/perl");
-        const QString chosen = binaryFile();
+        QString chosen;
+        QVERIFY(binaryFile(&chosen));
         QSignalSpy status(m_tree, &QAZynEditorTree::statusMsg);
         m_dialogs->answer(chosen);
         m_tree->setCurrentItem(item("Compiler"));
@@ -390,7 +384,7 @@ private Q_SLOTS:
 
     void cancelledFileDialogChangesNothing()
     {
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         QSignalSpy status(m_tree, &QAZynEditorTree::statusMsg);
         m_dialogs->answer(QString());
         m_tree->setCurrentItem(buildNode());
@@ -423,11 +417,13 @@ private Q_SLOTS:
             QSKIP("no perl");
 
         // The fake waits until the test lets it finish.
-        open("carriedfiles.xdp",
-             fakeEncoder("until (-e \"$0.go\") { select(undef, undef, undef, 0.02); }\n"
-                         + writeValidOutput));
+        QVERIFY(fakeEncoder("until (-e \"$0.go\") { select(undef, undef, undef, 0.02); }\n"
+                            + writeValidOutput));
+        QVERIFY(open("carriedfiles.xdp", fakeInstall()));
         QSignalSpy status(m_tree, &QAZynEditorTree::statusMsg);
-        m_dialogs->answer(binaryFile());
+        QString chosen;
+        QVERIFY(binaryFile(&chosen));
+        m_dialogs->answer(chosen);
         m_tree->setCurrentItem(item("start.sh"));
         m_tree->appendBinaryFile();
         QVERIFY(m_tree->isAddingBinaryFile());
@@ -440,7 +436,7 @@ private Q_SLOTS:
                  QStringLiteral("Please, wait while adding the binary file..."));
 
         if (event == "second add") {
-            m_dialogs->answer(binaryFile());
+            m_dialogs->answer(chosen);
             m_tree->appendBinaryFile();
             QCOMPARE(m_dialogs->questions().size(), 1);
             QCOMPARE(
@@ -453,7 +449,7 @@ private Q_SLOTS:
         } else {
             m_tree->clearTree();
         }
-        writeFile(fakeScript() + ".go", "");
+        QVERIFY(TestFiles::write(fakeScript() + ".go", ""));
         QTRY_VERIFY_WITH_TIMEOUT(!m_tree->isAddingBinaryFile(), EncoderTimeout);
 
         QCOMPARE(status.last().at(0).toString(), lastStatus);
@@ -484,7 +480,7 @@ private Q_SLOTS:
         QFETCH(bool, deleted);
         QFETCH(QString, currentAfter);
 
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         const QString before = m_document.toString();
         if (!selected.isEmpty())
             m_tree->setCurrentItem(item(selected));
@@ -552,7 +548,7 @@ private Q_SLOTS:
         QFETCH(QString, ending);
         QFETCH(QString, name);
 
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         QTreeWidgetItem *target = item(node);
         m_tree->setCurrentItem(target);
         m_tree->startEdit();
@@ -598,7 +594,7 @@ private Q_SLOTS:
 
     void renameStartedByKeyCountsAsChange()
     {
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         m_tree->setCurrentItem(item("start.sh"));
         QTest::keyClick(m_tree, Qt::Key_F2);
         QCOMPARE(m_tree->renamingItem(), item("start.sh"));
@@ -629,7 +625,7 @@ private Q_SLOTS:
         QFETCH(QStringList, entry);
         QFETCH(QString, effect);
 
-        open("carriedfiles.xdp");
+        QVERIFY(open("carriedfiles.xdp"));
         QTreeWidgetItem *target = item(node);
         m_tree->setCurrentItem(target);
         std::unique_ptr<QMenu> menu(zynNode(target)->setupPopupMenu());

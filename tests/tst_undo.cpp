@@ -7,6 +7,7 @@
 #include "panes/qaisviewer.h"
 #include "panes/qaisvieweritem.h"
 #include "panes/qazynviewer.h"
+#include "support/checked.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 
@@ -42,22 +43,26 @@ public:
         }
         return nullptr;
     }
-    void select(const QString &text)
+    [[nodiscard]] bool select(const QString &text)
     {
-        QTreeWidgetItem *item = node(text);
-        QVERIFY2(item, qPrintable(text));
-        m_editor->editorTree()->setCurrentItem(item);
+        return checked([&] {
+            QTreeWidgetItem *item = node(text);
+            QVERIFY2(item, qPrintable(text));
+            m_editor->editorTree()->setCurrentItem(item);
+        });
     }
     template<typename T> T *field(const QString &name, int index = 0) const
     {
         const QList<T *> found = m_editor->currentViewer()->findChildren<T *>(name);
         return found.value(index);
     }
-    void type(QWidget *widget, const QString &text)
+    [[nodiscard]] bool type(QWidget *widget, const QString &text)
     {
-        QVERIFY(widget);
-        widget->setFocus();
-        QTest::keyClicks(widget, text);
+        return checked([&] {
+            QVERIFY(widget);
+            widget->setFocus();
+            QTest::keyClicks(widget, text);
+        });
     }
     QAIsViewer *settings() const { return qobject_cast<QAIsViewer *>(m_editor->currentViewer()); }
     QAIsViewerItem *row(const QString &key) const
@@ -69,38 +74,46 @@ public:
         }
         return nullptr;
     }
-    void selectRow(const QString &key)
+    [[nodiscard]] bool selectRow(const QString &key)
     {
-        QAIsViewerItem *item = row(key);
-        QVERIFY2(item, qPrintable(key));
-        settings()->keyList()->setCurrentItem(item);
+        return checked([&] {
+            QAIsViewerItem *item = row(key);
+            QVERIFY2(item, qPrintable(key));
+            settings()->keyList()->setCurrentItem(item);
+        });
     }
     // Edits a column of a key row in place, as a double click and typing would.
-    void editRow(const QString &key, int column, const QString &text)
+    [[nodiscard]] bool editRow(const QString &key, int column, const QString &text)
     {
-        selectRow(key);
-        row(key)->setRenameEnabled(column, true);
-        row(key)->startRename(column);
-        auto *editor = settings()->keyList()->viewport()->findChild<QLineEdit *>();
-        QVERIFY(editor);
-        editor->setText(text);
-        settings()->renameDelegate()->commitOpenEditor();
+        return checked([&] {
+            QVERIFY(selectRow(key));
+            row(key)->setRenameEnabled(column, true);
+            row(key)->startRename(column);
+            auto *editor = settings()->keyList()->viewport()->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            editor->setText(text);
+            settings()->renameDelegate()->commitOpenEditor();
+        });
     }
-    void renameNode(const QString &text, const QString &name)
+    [[nodiscard]] bool renameNode(const QString &text, const QString &name)
     {
-        select(text);
-        QAZynEditorTree *tree = m_editor->editorTree();
-        tree->startEdit();
-        auto *editor = tree->viewport()->findChild<QLineEdit *>();
-        QVERIFY(editor);
-        editor->setText(name);
-        m_editor->acceptRename(tree->currentItem()); // as a click elsewhere or a save does
+        return checked([&] {
+            QVERIFY(select(text));
+            QAZynEditorTree *tree = m_editor->editorTree();
+            tree->startEdit();
+            auto *editor = tree->viewport()->findChild<QLineEdit *>();
+            QVERIFY(editor);
+            editor->setText(name);
+            m_editor->acceptRename(tree->currentItem()); // as a click elsewhere or a save does
+        });
     }
-    void click(const QString &button)
+    [[nodiscard]] bool click(const QString &button)
     {
-        auto *widget = field<QPushButton>(button);
-        QVERIFY(widget);
-        widget->click();
+        return checked([&] {
+            auto *widget = field<QPushButton>(button);
+            QVERIFY(widget);
+            widget->click();
+        });
     }
 
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -143,80 +156,80 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         // clang-format off
         QTest::newRow("root comment") << Action([](TestUndo &t) {
-            t.select("C and C++ Template");
-            t.type(t.field<QPlainTextEdit>("commentEdit"), "abc");
+            QVERIFY(t.select("C and C++ Template"));
+            QVERIFY(t.type(t.field<QPlainTextEdit>("commentEdit"), "abc"));
         }) << "Typed in the comment of Target Deployment Port";
         QTest::newRow("build step body") << Action([](TestUndo &t) {
-            t.select("Compilation");
-            t.type(t.field<QPlainTextEdit>("textEdit"), "xyz");
+            QVERIFY(t.select("Compilation"));
+            QVERIFY(t.type(t.field<QPlainTextEdit>("textEdit"), "xyz"));
         }) << "Typed in Compilation";
         QTest::newRow("carried file text") << Action([](TestUndo &t) {
-            t.select("zyn_gdb.cmd");
-            t.type(t.field<QPlainTextEdit>("textEdit"), "run ");
+            QVERIFY(t.select("zyn_gdb.cmd"));
+            QVERIFY(t.type(t.field<QPlainTextEdit>("textEdit"), "run "));
         }) << "Typed in zyn_gdb.cmd";
         QTest::newRow("text macro") << Action([](TestUndo &t) {
-            t.select("Linkage");
-            t.type(t.field<QLineEdit>("macroValue"), " static");
+            QVERIFY(t.select("Linkage"));
+            QVERIFY(t.type(t.field<QLineEdit>("macroValue"), " static"));
         }) << "Typed in ZYN_EXTERN";
         QTest::newRow("binary macro") << Action([](TestUndo &t) {
-            t.select("Linkage");
+            QVERIFY(t.select("Linkage"));
             t.field<QCheckBox>("macroSwitch")->click();
         }) << "Switched ZYN_WEAK_HOOKS off";
         QTest::newRow("optional macro switch") << Action([](TestUndo &t) {
-            t.select("Preprocessing Specifics");
+            QVERIFY(t.select("Preprocessing Specifics"));
             t.field<QCheckBox>("macroSwitch", 1)->click();
         }) << "Undefined ZYN_LINE_DIRECTIVE";
         QTest::newRow("optional macro value") << Action([](TestUndo &t) {
-            t.select("Preprocessing Specifics");
-            t.type(t.field<QLineEdit>("macroValue"), "x");
+            QVERIFY(t.select("Preprocessing Specifics"));
+            QVERIFY(t.type(t.field<QLineEdit>("macroValue"), "x"));
         }) << "Typed in ZYN_LINE_DIRECTIVE";
         QTest::newRow("choice") << Action([](TestUndo &t) {
-            t.select("Program Termination");
+            QVERIFY(t.select("Program Termination"));
             auto *choices = t.field<QComboBox>("choices");
             choices->setCurrentIndex(2);
             Q_EMIT choices->activated(2);
         }) << "Chose Custom";
         QTest::newRow("key value") << Action([](TestUndo &t) {
-            t.select("All Languages");
-            t.editRow("CC", 1, "clang");
+            QVERIFY(t.select("All Languages"));
+            QVERIFY(t.editRow("CC", 1, "clang"));
         }) << "Changed the value of CC";
         QTest::newRow("key renamed") << Action([](TestUndo &t) {
-            t.select("All Languages");
-            t.editRow("CC", 0, "C_COMPILER");
+            QVERIFY(t.select("All Languages"));
+            QVERIFY(t.editRow("CC", 0, "C_COMPILER"));
         }) << "Renamed key CC to C_COMPILER";
         QTest::newRow("key added") << Action([](TestUndo &t) {
-            t.select("All Languages");
+            QVERIFY(t.select("All Languages"));
             t.m_dialogs->answer(QStringLiteral("NEWKEY"));
-            t.click("addButton");
+            QVERIFY(t.click("addButton"));
         }) << "Added key NEWKEY";
         QTest::newRow("key removed") << Action([](TestUndo &t) {
-            t.select("All Languages");
-            t.selectRow("AR");
-            t.click("removeButton");
+            QVERIFY(t.select("All Languages"));
+            QVERIFY(t.selectRow("AR"));
+            QVERIFY(t.click("removeButton"));
         }) << "Removed key AR";
         QTest::newRow("key moved up") << Action([](TestUndo &t) {
-            t.select("All Languages");
-            t.selectRow("AR");
-            t.click("moveUpButton");
+            QVERIFY(t.select("All Languages"));
+            QVERIFY(t.selectRow("AR"));
+            QVERIFY(t.click("moveUpButton"));
         }) << "Moved key AR up";
         QTest::newRow("key moved down") << Action([](TestUndo &t) {
-            t.select("All Languages");
-            t.selectRow("CC");
-            t.click("moveDownButton");
+            QVERIFY(t.select("All Languages"));
+            QVERIFY(t.selectRow("CC"));
+            QVERIFY(t.click("moveDownButton"));
         }) << "Moved key CC down";
         QTest::newRow("text file added") << Action([](TestUndo &t) {
-            t.select("Compilation");
+            QVERIFY(t.select("Compilation"));
             t.m_editor->editorTree()->appendAsciiFile();
         }) << "Added NewAsciiFile.txt";
         QTest::newRow("file deleted") << Action([](TestUndo &t) {
-            t.select("zyn_gdb.cmd");
+            QVERIFY(t.select("zyn_gdb.cmd"));
             t.m_editor->editorTree()->deleteSelectedNode();
         }) << "Deleted zyn_gdb.cmd";
         QTest::newRow("file renamed") << Action([](TestUndo &t) {
-            t.renameNode("zyn_gdb.cmd", "gdb.cmd");
+            QVERIFY(t.renameNode("zyn_gdb.cmd", "gdb.cmd"));
         }) << "Renamed zyn_gdb.cmd to gdb.cmd";
         QTest::newRow("root renamed") << Action([](TestUndo &t) {
-            t.renameNode("C and C++ Template", "Board");
+            QVERIFY(t.renameNode("C and C++ Template", "Board"));
         }) << "Renamed C and C++ Template to Board";
         // clang-format on
     }
@@ -226,7 +239,7 @@ private Q_SLOTS:
         QFETCH(Action, action);
         QFETCH(QString, name);
         const QByteArray before = saved();
-        action(*this);
+        QVERIFY(checked([&] { action(*this); }));
         const QByteArray after = saved();
         QVERIFY(after != before);
         QCOMPARE(stack()->count(), 1);
@@ -258,26 +271,26 @@ private Q_SLOTS:
         QFETCH(int, pause);
         QFETCH(bool, switchNode);
         QFETCH(int, steps);
-        select("Compilation");
+        QVERIFY(select("Compilation"));
         QPlainTextEdit *body = field<QPlainTextEdit>("textEdit");
-        type(body, "ab");
+        QVERIFY(type(body, "ab"));
         m_now += pause;
-        type(body, "c");
+        QVERIFY(type(body, "c"));
         if (switchNode) {
-            select("Link");
-            type(field<QPlainTextEdit>("textEdit"), "x");
+            QVERIFY(select("Link"));
+            QVERIFY(type(field<QPlainTextEdit>("textEdit"), "x"));
         }
         QCOMPARE(stack()->count(), steps);
     }
 
     void undoAfterPaneReplacedShowsTheField()
     {
-        select("Compilation");
+        QVERIFY(select("Compilation"));
         QPlainTextEdit *body = field<QPlainTextEdit>("textEdit");
         const QString original = body->toPlainText();
         body->moveCursor(QTextCursor::Start);
-        type(body, "abc");
-        select("Link");
+        QVERIFY(type(body, "abc"));
+        QVERIFY(select("Link"));
         m_editor->undo();
 
         QCOMPARE(m_editor->editorTree()->currentItem(), node("Compilation"));
@@ -303,10 +316,10 @@ private Q_SLOTS:
                                  .at(0)
                                  .firstChildElement("VALUE")
                                  .text();
-        select("zyn_gdb.cmd");
+        QVERIFY(select("zyn_gdb.cmd"));
         m_editor->editorTree()->deleteSelectedNode();
         QVERIFY(!node("zyn_gdb.cmd"));
-        select("Compilation");
+        QVERIFY(select("Compilation"));
         m_editor->undo();
 
         file = node("zyn_gdb.cmd");
@@ -319,8 +332,8 @@ private Q_SLOTS:
 
     void savedPoint()
     {
-        select("Compilation");
-        type(field<QPlainTextEdit>("textEdit"), "a");
+        QVERIFY(select("Compilation"));
+        QVERIFY(type(field<QPlainTextEdit>("textEdit"), "a"));
         m_editor->setModified(false); // what a save does
         QVERIFY(!m_editor->isModified());
         m_editor->undo();
@@ -328,7 +341,7 @@ private Q_SLOTS:
         m_editor->redo();
         QVERIFY(!m_editor->isModified());
         // A step made after the save, undone: saved again.
-        type(field<QPlainTextEdit>("commentEdit"), "b");
+        QVERIFY(type(field<QPlainTextEdit>("commentEdit"), "b"));
         QVERIFY(m_editor->isModified());
         m_editor->undo();
         QVERIFY(!m_editor->isModified());
@@ -338,14 +351,14 @@ private Q_SLOTS:
     {
         QAHistoryDock dock(stack(), nullptr);
         const QByteArray opened = saved();
-        select("Compilation");
-        type(field<QPlainTextEdit>("textEdit"), "x");
+        QVERIFY(select("Compilation"));
+        QVERIFY(type(field<QPlainTextEdit>("textEdit"), "x"));
         const QByteArray typed = saved();
-        select("zyn_gdb.cmd");
+        QVERIFY(select("zyn_gdb.cmd"));
         m_editor->editorTree()->deleteSelectedNode();
-        select("All Languages");
-        selectRow("DEFAULT_LIBS");
-        click("moveUpButton");
+        QVERIFY(select("All Languages"));
+        QVERIFY(selectRow("DEFAULT_LIBS"));
+        QVERIFY(click("moveUpButton"));
 
         QAbstractItemModel *model = dock.view()->model();
         QStringList names;
@@ -366,8 +379,8 @@ private Q_SLOTS:
 
     void newDocumentEmptiesHistory()
     {
-        select("Compilation");
-        type(field<QPlainTextEdit>("textEdit"), "a");
+        QVERIFY(select("Compilation"));
+        QVERIFY(type(field<QPlainTextEdit>("textEdit"), "a"));
         QCOMPARE(stack()->count(), 1);
         m_editor->clearTree();
         QCOMPARE(stack()->count(), 0);

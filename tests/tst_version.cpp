@@ -4,6 +4,7 @@
 #include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
+#include "support/testfiles.h"
 
 #include <QDialog>
 #include <QDirIterator>
@@ -20,17 +21,6 @@ class TestVersion : public QObject
     Q_OBJECT
 
 private:
-    static void copyTree(const QString &from, const QString &to)
-    {
-        QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = to + source.mid(from.size());
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(source, target);
-        }
-    }
-
     // The fake script's behaviour for the next runs.
     static void fake(const QByteArray &stdoutText, const QByteArray &stderrText = QByteArray(),
                      int exitCode = 0, bool crash = false)
@@ -58,13 +48,7 @@ private:
         }
     }
 
-    int execCount() const
-    {
-        int count = 0;
-        for (const auto &question : m_dialogs->questions())
-            count += question.kind == QLatin1String("exec");
-        return count;
-    }
+    int execCount() const { return m_dialogs->asked(DialogKind::Exec).size(); }
 
     QString scratchFile(const QString &name) const
     {
@@ -81,11 +65,9 @@ private Q_SLOTS:
     {
         if (QStandardPaths::findExecutable(QStringLiteral("perl")).isEmpty())
             QSKIP("no Perl interpreter");
-        copyTree(TestEnvironment::stagedTree(), m_fakeTree.path());
-        const QString script = m_fakeTree.filePath(QStringLiteral("lib/scripts/zynver.pl"));
-        QFile::remove(script);
-        QVERIFY(QFile::copy(TestEnvironment::dataFile(QStringLiteral("scripts/fakezynver.pl")),
-                            script));
+        QVERIFY(TestFiles::copyTree(TestEnvironment::stagedTree(), m_fakeTree.path()));
+        QVERIFY(TestFiles::copy(TestEnvironment::dataFile(QStringLiteral("scripts/fakezynver.pl")),
+                                m_fakeTree.filePath(QStringLiteral("lib/scripts/zynver.pl"))));
     }
     void init()
     {
@@ -146,7 +128,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->questions().size(), unsupported ? 1 : 0);
         if (unsupported) {
             const auto box = m_dialogs->last();
-            QCOMPARE(box.kind, QStringLiteral("message"));
+            QCOMPARE(box.kind, DialogKind::Message);
             QCOMPARE(box.icon, QMessageBox::Critical);
             QCOMPARE(box.caption, QString::fromLatin1(productTitle()));
             QCOMPARE(box.text, QStringLiteral("Editor XDP version not supported by script"));
@@ -245,9 +227,7 @@ private Q_SLOTS:
         const QString document = scratchFile(QStringLiteral("my doc.xdp"));
         QVERIFY(checker.updateFile(document, docVersion));
 
-        QFile file(record);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList arguments = QString::fromLocal8Bit(file.readAll()).split('\n');
+        const QStringList arguments = QString::fromLocal8Bit(TestFiles::read(record)).split('\n');
         QCOMPARE(arguments, QStringList({ "-update", document }) + afterPath + QStringList { "" });
         QVERIFY(m_dialogs->questions().isEmpty());
     }
@@ -310,11 +290,10 @@ private Q_SLOTS:
         QCOMPARE(checker.versionList(), QStringList({ "V2007", "V2008", "V2009" }));
 
         const QString path = scratchFile(QStringLiteral("old.xdp"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN Name=\"demo\" Version=\"V2008\">"
-                   "<LIBCONF><CHOICE><CHOICEDATA Name=\"a\"/></CHOICE></LIBCONF></ZYN>\n");
-        file.close();
+        QVERIFY(TestFiles::write(
+            path,
+            "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN Name=\"demo\" Version=\"V2008\">"
+            "<LIBCONF><CHOICE><CHOICEDATA Name=\"a\"/></CHOICE></LIBCONF></ZYN>\n"));
 
         QDomDocument document;
         QString version = QAXmlEditor::readRootElement(path, document).attribute("Version");
@@ -337,15 +316,13 @@ private Q_SLOTS:
         m_env = std::make_unique<TestEnvironment>();
         QAZYNVersion checker(QStringLiteral("zyneditor"));
         const QString path = scratchFile(QStringLiteral("broken.xdp"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<ZYN Version=\"V2008\"><IS>");
-        file.close();
+        QVERIFY(TestFiles::write(path, "<ZYN Version=\"V2008\"><IS>"));
         recordErrorDialogs(1);
         QVERIFY(checker.updateFile(path, QStringLiteral("V2008")));
         QCOMPARE(m_errors.size(), 1);
         QVERIFY2(m_errors.first().startsWith(QStringLiteral("Update failed : zynver.pl: ")),
                  qPrintable(m_errors.first()));
+        QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("<ZYN Version=\"V2008\"><IS>"));
     }

@@ -14,23 +14,16 @@ class TestWriter : public QObject
 private:
     std::unique_ptr<TestEnvironment> m_env;
 
-    QString write(const QByteArray &content)
+    // Loads bytes the way the editor does and writes them back into out.
+    [[nodiscard]] bool resave(const QByteArray &content, QDomDocument &document, QByteArray *out)
     {
-        const QString path = m_env->scratch() + QStringLiteral("/doc.xdp");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(content);
-        return path;
-    }
-
-    // Loads bytes the way the editor does and writes them back.
-    QByteArray resave(const QByteArray &content, QDomDocument &document)
-    {
+        QString path;
+        if (!m_env->writeScratch(QStringLiteral("doc.xdp"), content, &path))
+            return false;
         QAAttributeOrder order;
-        const QDomElement root
-            = QAXmlEditor::readRootElement(write(content), document, nullptr, &order);
-        QAZynWriter writer(&order);
-        return writer.write(root);
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
+        *out = QAZynWriter(&order).write(root);
+        return true;
     }
 
     static int nodeCount(const QDomNode &node)
@@ -48,9 +41,10 @@ private Q_SLOTS:
     void writesTheFraming()
     {
         QDomDocument document;
-        const QByteArray out = resave(
+        QByteArray out;
+        QVERIFY(resave(
             "<?xml version=\"1.0\"?><ZYN Name=\"x\"><IS><COMMENT>c</COMMENT></IS><BUILD/></ZYN>",
-            document);
+            document, &out));
         QCOMPARE(out,
                  QByteArray("<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN "
                             "Name=\"x\">\n<IS>\n<COMMENT>c</COMMENT>\n</IS>\n<BUILD/>\n</ZYN>\n"));
@@ -80,16 +74,21 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, document);
         QDomDocument dom;
-        QCOMPARE(resave(document, dom), document);
+        QByteArray out;
+        QVERIFY(resave(document, dom, &out));
+        QCOMPARE(out, document);
     }
 
     void resavesByteIdentically()
     {
         QDomDocument first;
-        const QByteArray once
-            = resave("<ZYN b=\"2\" a=\"1\"><X q=\"1\" p=\"2\"><![CDATA[x]]></X><Y/></ZYN>", first);
+        QByteArray once;
+        QVERIFY(resave("<ZYN b=\"2\" a=\"1\"><X q=\"1\" p=\"2\"><![CDATA[x]]></X><Y/></ZYN>", first,
+                       &once));
         QDomDocument second;
-        QCOMPARE(resave(once, second), once);
+        QByteArray twice;
+        QVERIFY(resave(once, second, &twice));
+        QCOMPARE(twice, once);
     }
 
     void resavesTheShippedDocumentsStably_data()
@@ -108,10 +107,13 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray original = file.readAll();
         QDomDocument first;
-        const QByteArray once = resave(original, first);
+        QByteArray once;
+        QVERIFY(resave(original, first, &once));
         QVERIFY(QAZynWriter::isWellFormed(once));
         QDomDocument second;
-        QCOMPARE(resave(once, second), once);
+        QByteArray twice;
+        QVERIFY(resave(once, second, &twice));
+        QCOMPARE(twice, once);
         QVERIFY(nodeCount(first) > 100);
         QCOMPARE(nodeCount(second), nodeCount(first));
     }
@@ -120,8 +122,9 @@ private Q_SLOTS:
     {
         QDomDocument document;
         QAAttributeOrder order;
-        QDomElement root = QAXmlEditor::readRootElement(write("<ZYN z=\"1\" Name=\"n\"/>"),
-                                                        document, nullptr, &order);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), "<ZYN z=\"1\" Name=\"n\"/>", &path));
+        QDomElement root = QAXmlEditor::readRootElement(path, document, nullptr, &order);
         root.setAttribute("read_only", "no");
         root.setAttribute("generate_in", "/tmp");
         root.setAttribute("Name", "m");
@@ -153,10 +156,13 @@ private Q_SLOTS:
         QFETCH(QString, readBack);
         QFETCH(int, dropped);
         QDomDocument document;
-        QDomElement root = QAXmlEditor::readRootElement(
-            write("<ZYN><NEWCMDFILE "
-                  "Name=\"f\"><COMMENT/><VALUE><![CDATA[old]]></VALUE></NEWCMDFILE></ZYN>"),
-            document);
+        QString path;
+        QVERIFY(m_env->writeScratch(
+            QStringLiteral("doc.xdp"),
+            "<ZYN><NEWCMDFILE "
+            "Name=\"f\"><COMMENT/><VALUE><![CDATA[old]]></VALUE></NEWCMDFILE></ZYN>",
+            &path));
+        QDomElement root = QAXmlEditor::readRootElement(path, document);
         const QDomElement file = root.firstChildElement();
         setChildText(typed, "VALUE", file);
         setChildText(typed, "COMMENT", file);
@@ -166,7 +172,8 @@ private Q_SLOTS:
         QCOMPARE(writer.droppedCharacters(), 2 * dropped);
 
         QDomDocument reread;
-        const QDomElement again = QAXmlEditor::readRootElement(write(bytes), reread);
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), bytes, &path));
+        const QDomElement again = QAXmlEditor::readRootElement(path, reread);
         QVERIFY(!again.isNull());
         QCOMPARE(childText("VALUE", again.firstChildElement()), readBack);
         QCOMPARE(childText("COMMENT", again.firstChildElement()), readBack);

@@ -13,15 +13,6 @@ class TestXmlLoading : public QObject
     Q_OBJECT
 
 private:
-    QString write(const QString &name, const QByteArray &content)
-    {
-        const QString path = m_env->scratch() + QLatin1Char('/') + name;
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(content);
-        return path;
-    }
-
     std::unique_ptr<TestEnvironment> m_env;
 
 private Q_SLOTS:
@@ -42,8 +33,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QDomDocument document;
         QString error;
-        const QDomElement root
-            = QAXmlEditor::readRootElement(write("bad.xdp", content), document, &error);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("bad.xdp"), content, &path));
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, &error);
         QVERIFY(root.isNull());
         QVERIFY(!error.isEmpty());
     }
@@ -84,8 +76,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(bool, opens);
         QDomDocument document;
-        const QDomElement root
-            = QAXmlEditor::readRootElement(write("hostile.xdp", content), document);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("hostile.xdp"), content, &path));
+        const QDomElement root = QAXmlEditor::readRootElement(path, document);
         QCOMPARE(!root.isNull(), opens);
         if (opens)
             QCOMPARE(root.tagName(), QStringLiteral("ZYN"));
@@ -93,12 +86,14 @@ private Q_SLOTS:
 
     void neverReadsAnExternalEntity()
     {
-        const QString secret = write("secret.txt", "TOP-SECRET-CONTENT");
+        QString secret;
+        QVERIFY(m_env->writeScratch(QStringLiteral("secret.txt"), "TOP-SECRET-CONTENT", &secret));
         const QByteArray content = "<!DOCTYPE ZYN [<!ENTITY x SYSTEM \"file://" + secret.toUtf8()
             + "\">]><ZYN Name=\"n\">&x;</ZYN>";
         QDomDocument document;
-        const QDomElement root
-            = QAXmlEditor::readRootElement(write("external.xdp", content), document);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("external.xdp"), content, &path));
+        const QDomElement root = QAXmlEditor::readRootElement(path, document);
         QVERIFY(!document.toByteArray().contains("TOP-SECRET-CONTENT"));
         Q_UNUSED(root);
     }
@@ -119,9 +114,11 @@ private Q_SLOTS:
 
     void dropsWhitespaceOnlyText()
     {
-        const QString path = write("ws.xdp",
-                                   "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN>\n  <IS>\n    "
-                                   "<COMMENT> kept </COMMENT>\n  </IS>\n</ZYN>\n");
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("ws.xdp"),
+                                    "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n<ZYN>\n  <IS>\n    "
+                                    "<COMMENT> kept </COMMENT>\n  </IS>\n</ZYN>\n",
+                                    &path));
         QDomDocument document;
         const QDomElement root = QAXmlEditor::readRootElement(path, document);
         QCOMPARE(root.tagName(), QStringLiteral("ZYN"));
@@ -176,8 +173,9 @@ private Q_SLOTS:
         QDomDocument document;
         QAAttributeOrder order;
         QString error;
-        const QDomElement root = QAXmlEditor::readRootElement(write("in.xdp", doctype + body),
-                                                              document, &error, &order);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("in.xdp"), doctype + body, &path));
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, &error, &order);
         QVERIFY2(!root.isNull(), qPrintable(error));
         const QByteArray expected
             = "<!DOCTYPE ZYN SYSTEM \"zyn.dtd\">\n" + (saved.isEmpty() ? body : saved);
@@ -226,8 +224,9 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QDomDocument document;
         QString error;
-        const QDomElement root
-            = QAXmlEditor::readRootElement(write("entities.xdp", content), document, &error);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("entities.xdp"), content, &path));
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, &error);
         QVERIFY(root.isNull());
         QVERIFY2(error.contains(reason), qPrintable(error));
     }
@@ -239,8 +238,9 @@ private Q_SLOTS:
             + "\">]><ZYN Name=\"&k;\">" + QByteArray("&k;").repeated(1047) + "</ZYN>";
         QDomDocument document;
         QString error;
-        const QDomElement root
-            = QAXmlEditor::readRootElement(write("within.xdp", content), document, &error);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("within.xdp"), content, &path));
+        const QDomElement root = QAXmlEditor::readRootElement(path, document, &error);
         QVERIFY2(!root.isNull(), qPrintable(error));
         QCOMPARE(root.text().size(), 1047000);
         QCOMPARE(root.attribute(QStringLiteral("Name")).size(), 1000);
@@ -249,7 +249,9 @@ private Q_SLOTS:
     void refusesDeepNestingQuickly()
     {
         // The DOM would take minutes on this and crash writing it back.
-        const QString path = write("deep.xdp", QByteArray("<a>").repeated(100000));
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("deep.xdp"), QByteArray("<a>").repeated(100000),
+                                    &path));
         QDomDocument document;
         QVERIFY(QAXmlEditor::readRootElement(path, document).isNull());
     }

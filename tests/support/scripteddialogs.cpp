@@ -3,6 +3,25 @@
 #include <QDialog>
 #include <QWindow>
 
+static const char *nameOf(DialogKind kind)
+{
+    static const char *const names[]
+        = { "Message", "Choice", "OpenFile", "SaveFile", "Directory", "Text", "Int", "Exec" };
+    return names[int(kind)];
+}
+
+char *toString(DialogKind kind)
+{
+    return qstrdup(nameOf(kind));
+}
+
+QDebug operator<<(QDebug debug, DialogKind kind)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << nameOf(kind);
+    return debug;
+}
+
 ScriptedDialogs::ScriptedDialogs()
 {
     QADialogSeam::setInstance(this);
@@ -21,6 +40,16 @@ void ScriptedDialogs::clear()
     m_unanswered = 0;
 }
 
+QList<ScriptedDialogs::Question> ScriptedDialogs::asked(DialogKind kind) const
+{
+    QList<Question> list;
+    for (const Question &q : m_questions) {
+        if (q.kind == kind)
+            list.append(q);
+    }
+    return list;
+}
+
 QVariant ScriptedDialogs::takeAnswer()
 {
     if (m_answers.isEmpty()) {
@@ -37,7 +66,7 @@ QMessageBox::StandardButton ScriptedDialogs::message(QWidget *, QMessageBox::Ico
                                                      QMessageBox::StandardButton escapeButton)
 {
     Question q;
-    q.kind = QStringLiteral("message");
+    q.kind = DialogKind::Message;
     q.icon = icon;
     q.caption = caption;
     q.text = text;
@@ -60,7 +89,7 @@ int ScriptedDialogs::choice(QWidget *, QMessageBox::Icon icon, const QString &ca
                             int escapeIndex)
 {
     Question q;
-    q.kind = QStringLiteral("choice");
+    q.kind = DialogKind::Choice;
     q.icon = icon;
     q.caption = caption;
     q.text = text;
@@ -71,7 +100,7 @@ int ScriptedDialogs::choice(QWidget *, QMessageBox::Icon icon, const QString &ca
     return answer.isValid() ? answer.toInt() : escapeIndex;
 }
 
-static ScriptedDialogs::Question fileQuestion(const QString &kind, const QString &objectName,
+static ScriptedDialogs::Question fileQuestion(DialogKind kind, const QString &objectName,
                                               const QString &caption, const QString &startWith,
                                               const QString &filter)
 {
@@ -87,16 +116,14 @@ static ScriptedDialogs::Question fileQuestion(const QString &kind, const QString
 QString ScriptedDialogs::openFileName(QWidget *, const QString &objectName, const QString &caption,
                                       const QString &startWith, const QString &filter)
 {
-    m_questions.append(
-        fileQuestion(QStringLiteral("open"), objectName, caption, startWith, filter));
+    m_questions.append(fileQuestion(DialogKind::OpenFile, objectName, caption, startWith, filter));
     return takeAnswer().toString();
 }
 
 QString ScriptedDialogs::saveFileName(QWidget *, const QString &objectName, const QString &caption,
                                       const QString &startWith, const QString &filter)
 {
-    m_questions.append(
-        fileQuestion(QStringLiteral("save"), objectName, caption, startWith, filter));
+    m_questions.append(fileQuestion(DialogKind::SaveFile, objectName, caption, startWith, filter));
     return takeAnswer().toString();
 }
 
@@ -104,7 +131,7 @@ QString ScriptedDialogs::existingDirectory(QWidget *, const QString &objectName,
                                            const QString &caption, const QString &startWith)
 {
     m_questions.append(
-        fileQuestion(QStringLiteral("directory"), objectName, caption, startWith, QString()));
+        fileQuestion(DialogKind::Directory, objectName, caption, startWith, QString()));
     return takeAnswer().toString();
 }
 
@@ -112,7 +139,7 @@ bool ScriptedDialogs::getText(QWidget *, const QString &caption, const QString &
                               QString *text)
 {
     Question q;
-    q.kind = QStringLiteral("text");
+    q.kind = DialogKind::Text;
     q.caption = caption;
     q.text = label;
     q.startWith = text ? *text : QString();
@@ -129,7 +156,7 @@ bool ScriptedDialogs::getInt(QWidget *, const QString &caption, const QString &l
                              int minimum, int maximum, int)
 {
     Question q;
-    q.kind = QStringLiteral("int");
+    q.kind = DialogKind::Int;
     q.caption = caption;
     q.text = label;
     q.minimum = minimum;
@@ -147,7 +174,7 @@ bool ScriptedDialogs::getInt(QWidget *, const QString &caption, const QString &l
 int ScriptedDialogs::exec(QDialog *dialog)
 {
     Question q;
-    q.kind = QStringLiteral("exec");
+    q.kind = DialogKind::Exec;
     q.dialogClass = QString::fromLatin1(dialog->metaObject()->className());
     q.objectName = dialog->objectName();
     q.caption = dialog->windowTitle();

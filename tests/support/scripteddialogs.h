@@ -2,10 +2,20 @@
 
 #include "services/qadialogseam.h"
 
+#include <QDebug>
 #include <QList>
+#include <QMetaType>
 #include <QVariant>
 
 #include <functional>
+
+// Which of the seam's questions was asked: one kind per function of the seam.
+enum class DialogKind { Message, Choice, OpenFile, SaveFile, Directory, Text, Int, Exec };
+Q_DECLARE_METATYPE(DialogKind)
+
+// The kind's name, for QCOMPARE's report.
+char *toString(DialogKind kind);
+QDebug operator<<(QDebug debug, DialogKind kind);
 
 // A dialog seam that records every question and answers from a script of queued answers.
 // Unanswered questions fail the test instead of waiting for a person.
@@ -14,7 +24,7 @@ class ScriptedDialogs : public QADialogSeam
 public:
     struct Question
     {
-        QString kind; // "message", "choice", "open", "save", "directory", "text", "int", "exec"
+        DialogKind kind = DialogKind::Message;
         QString caption;
         QString text;
         QString objectName;
@@ -46,6 +56,8 @@ public:
 
     const QList<Question> &questions() const { return m_questions; }
     Question last() const { return m_questions.isEmpty() ? Question() : m_questions.last(); }
+    // The questions of one kind asked so far.
+    QList<Question> asked(DialogKind kind) const;
     int unansweredCount() const { return m_unanswered; }
     void clear();
 

@@ -1,5 +1,7 @@
 #include "support/testenvironment.h"
 
+#include "support/testfiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,9 @@
 TestEnvironment::TestEnvironment(const QString &installDir)
     : m_installDir(installDir.isEmpty() ? stagedTree() : installDir)
 {
+    // Without its own home a test would read and clear the user's settings.
+    if (!m_home.isValid())
+        qFatal("no temporary home: %s", qPrintable(m_home.errorString()));
     // Test mode puts per-user data under $HOME/.qttest: keep even that in the temporary home.
     qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
@@ -17,11 +22,13 @@ TestEnvironment::TestEnvironment(const QString &installDir)
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + QStringLiteral("/data")));
     // Document locks live in the runtime directory, which must be the user's alone.
     const QString runtime = m_home.path() + QStringLiteral("/runtime");
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!QDir().mkpath(runtime)
+        || !QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        qFatal("cannot create %s", qPrintable(runtime));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     qputenv("CORVINDIR", QFile::encodeName(m_installDir));
-    QDir().mkpath(scratch());
+    if (!QDir().mkpath(scratch()))
+        qFatal("cannot create %s", qPrintable(scratch()));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora Software"));
     QCoreApplication::setApplicationName(QStringLiteral("zyneditor-test"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
@@ -44,13 +51,17 @@ QString TestEnvironment::dataFile(const QString &name)
     return QStringLiteral(ZYN_TEST_DATA_DIR) + QLatin1Char('/') + name;
 }
 
-QString TestEnvironment::copyToScratch(const QString &source, const QString &name) const
+bool TestEnvironment::writeScratch(const QString &name, const QByteArray &content,
+                                   QString *path) const
 {
-    const QString target
-        = scratch() + QLatin1Char('/') + (name.isEmpty() ? QFileInfo(source).fileName() : name);
-    QFile::remove(target);
-    QFile::copy(source, target);
-    QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                 | QFile::ReadOther);
-    return target;
+    *path = scratch() + QLatin1Char('/') + name;
+    return TestFiles::write(*path, content);
+}
+
+bool TestEnvironment::copyToScratch(const QString &source, QString *path, const QString &name) const
+{
+    *path = scratch() + QLatin1Char('/') + (name.isEmpty() ? QFileInfo(source).fileName() : name);
+    return TestFiles::copy(source, *path)
+        && QFile::setPermissions(
+               *path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 }

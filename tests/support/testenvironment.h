@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,8 +21,13 @@ public:
     static QString stagedTree();
     // A file of the test data folder.
     static QString dataFile(const QString &name);
-    // Copies a file into the scratch directory; answers the copy's path.
-    QString copyToScratch(const QString &source, const QString &name = QString()) const;
+    // Writes a file below the scratch directory, creating its directory; sets path to it.
+    [[nodiscard]] bool writeScratch(const QString &name, const QByteArray &content,
+                                    QString *path) const;
+    // Copies a file into the scratch directory, under another name when given, readable by all
+    // and writable by the owner; sets path to the copy.
+    [[nodiscard]] bool copyToScratch(const QString &source, QString *path,
+                                     const QString &name = QString()) const;
 
 private:
     QTemporaryDir m_home;
