@@ -4,9 +4,8 @@
 #include "support/testfiles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDomElement>
-#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>

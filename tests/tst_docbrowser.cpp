@@ -2,7 +2,6 @@
 #include "support/checked.h"
 #include "support/testenvironment.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>

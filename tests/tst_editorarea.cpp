@@ -9,8 +9,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>

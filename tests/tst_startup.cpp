@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>

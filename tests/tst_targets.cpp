@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QTest>
 
 namespace {

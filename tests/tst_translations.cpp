@@ -8,7 +8,6 @@
 #include "support/testfiles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenu>
