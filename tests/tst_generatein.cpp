@@ -100,9 +100,9 @@ private Q_SLOTS:
             return path.replace(QLatin1Char('@'), scratch);
         };
         for (const char *dir : { "out", "docs/out", "chosen" })
-            QDir().mkpath(scratch + QLatin1Char('/') + dir);
+            QVERIFY(QDir().mkpath(scratch + QLatin1Char('/') + dir));
         // A directory of the same name under the working directory must not be taken.
-        QDir().mkpath(QDir::currentPath() + QStringLiteral("/out"));
+        QVERIFY(QDir().mkpath(QDir::currentPath() + QStringLiteral("/out")));
         QStringList list;
         for (const QString &dir : preapproved)
             list << real(dir);
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(bool, usesIt);
         const QString out = f->env().scratch() + QStringLiteral("/out");
-        QDir().mkpath(out);
+        QVERIFY(QDir().mkpath(out));
         QString path;
         QVERIFY(document(f->env().scratch(), out, &path));
         QAMainWindowEditor &w = f->window();
@@ -163,7 +163,7 @@ private Q_SLOTS:
     void directoryChosenToGenerateInIsApproved()
     {
         const QString chosen = f->env().scratch() + QStringLiteral("/chosen");
-        QDir().mkpath(chosen);
+        QVERIFY(QDir().mkpath(chosen));
         QAMainWindowEditor &w = f->window();
         QString path;
         QVERIFY(document(f->env().scratch() + QStringLiteral("/docs"), QString(), &path));

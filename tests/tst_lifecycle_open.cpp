@@ -258,7 +258,7 @@ private Q_SLOTS:
         // An existing one the user has not used before is taken once the user agrees.
         const QString existing = f->env().scratch() + QStringLiteral("/out");
         f->dialogs().answer(0);
-        QDir().mkpath(existing);
+        QVERIFY(QDir().mkpath(existing));
         const QString path = f->env().scratch() + QStringLiteral("/there.xdp");
         QString target;
         QVERIFY(f->fixture(QStringLiteral("target.xdp"), &target));
@@ -386,7 +386,7 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
 
         const QString root = f->env().scratch() + QStringLiteral("/generated");
-        QDir().mkpath(root);
+        QVERIFY(QDir().mkpath(root));
         QVERIFY(TestFiles::writeAll(root, files));
         QAMainWindowEditor &w = f->window();
         w.scanTargets(root);

@@ -330,7 +330,7 @@ private Q_SLOTS:
         QString target = path;
         if (fault == QLatin1String("directory")) {
             target = f->env().scratch() + QStringLiteral("/folder.xdp");
-            QDir().mkpath(target);
+            QVERIFY(QDir().mkpath(target));
         } else if (fault == QLatin1String("missing directory")) {
             target = f->env().scratch() + QStringLiteral("/gone/target.xdp");
         }

@@ -202,7 +202,7 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QVERIFY(!size.isEmpty());
         const QString tree = m_env->scratch() + "/tree";
-        QDir().mkpath(tree + "/lib/pixmap/icons");
+        QVERIFY(QDir().mkpath(tree + "/lib/pixmap/icons"));
         if (installed) {
             QImage image(7, 5, QImage::Format_RGB32);
             image.fill(Qt::red);
@@ -219,7 +219,7 @@ private Q_SLOTS:
     {
         const QString destination = QAInstall::applicationData(QString()) + "/targets/xml";
         QVERIFY(destination.startsWith(m_env->home()));
-        QDir().mkpath(destination);
+        QVERIFY(QDir().mkpath(destination));
         QFile::remove(destination + "/templatec.xdp");
         QVERIFY(TestFiles::write(destination + "/templatec.xdp", "the user's own"));
 
@@ -239,7 +239,7 @@ private Q_SLOTS:
     void userLibraryReportsMissingSource()
     {
         const QString tree = m_env->scratch() + "/empty-tree";
-        QDir().mkpath(tree);
+        QVERIFY(QDir().mkpath(tree));
         qputenv("CORVINDIR", QFile::encodeName(tree));
         RecordingMonitor monitor;
         QVERIFY(!QAUserLibrary::checkAndInstall("Product", &monitor, QString()));

@@ -35,7 +35,7 @@ private Q_SLOTS:
     {
         m_env = std::make_unique<TestEnvironment>();
         m_root = m_env->scratch() + QStringLiteral("/targets");
-        QDir().mkpath(m_root);
+        QVERIFY(QDir().mkpath(m_root));
     }
 
     void scan_data()
