@@ -1,21 +1,15 @@
 #include "panes/qalineedit.h"
 
+#include "panes/qafocusreport.h"
+
 QALineEdit::QALineEdit(QWidget *parent)
     : QLineEdit(parent)
-{ }
+    , m_focusReport(new QAFocusReport(this))
+{
+    connect(m_focusReport, &QAFocusReport::focused, this, &QALineEdit::linePressed);
+}
 
 void QALineEdit::setFocus()
 {
-    m_reporting = true;
-    Q_EMIT linePressed();
-    QLineEdit::setFocus();
-    m_reporting = false;
-}
-
-void QALineEdit::focusInEvent(QFocusEvent *event)
-{
-    // setFocus() has reported already.
-    if (!m_reporting)
-        Q_EMIT linePressed();
-    QLineEdit::focusInEvent(event);
+    m_focusReport->setFocus();
 }
