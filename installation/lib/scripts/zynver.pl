@@ -65,15 +65,17 @@ line on standard error; the file is then left untouched.
 
 =cut
 
-use Cwd qw(realpath);
-use FindBin qw($RealBin);
-use lib $RealBin;
-use Fcntl qw(O_RDONLY O_NONBLOCK O_WRONLY O_CREAT O_EXCL);
-use File::Basename qw(dirname);
-use IO::Handle;
-
-# XML::LibXML is loaded by the conversion only: -list runs at every start of the editor, and the
-# module takes most of the script's start-up time.
+# Modules are loaded by the conversion only: -list runs at every start of the editor, and
+# loading them takes most of the script's start-up time.
+sub load_conversion_modules {
+    require Cwd;
+    require Fcntl;
+    require File::Basename;
+    require FindBin;
+    require IO::Handle;
+    no warnings 'once';
+    unshift @INC, $FindBin::RealBin;
+}
 
 my $ME    = 'zynver.pl';
 my $USAGE = "Usage: $ME -list | -update FILE [-fromver VERSION] [-tover VERSION]";
@@ -166,7 +168,7 @@ sub read_document {
     my ($file) = @_;
 
     # Non-blocking, so that a FIFO or a device given by mistake cannot hang us.
-    sysopen( my $in, $file, O_RDONLY | O_NONBLOCK )
+    sysopen( my $in, $file, Fcntl::O_RDONLY() | Fcntl::O_NONBLOCK() )
       or fail("cannot open '$file': $!");
     fail("'$file' is a directory")       if -d $in;
     fail("'$file' is not a regular file") unless -f _;
@@ -261,10 +263,11 @@ sub serialize {
 
 sub open_temp_beside {
     my ($path) = @_;
-    my $dir = dirname($path);
+    my $dir = File::Basename::dirname($path);
     for ( 1 .. 20 ) {
         my $name = sprintf '%s/.%s.%d.%06d', $dir, $ME, $$, int rand 1_000_000;
-        if ( sysopen( my $out, $name, O_WRONLY | O_CREAT | O_EXCL, 0600 ) ) {
+        my $mode = Fcntl::O_WRONLY() | Fcntl::O_CREAT() | Fcntl::O_EXCL();
+        if ( sysopen( my $out, $name, $mode, 0600 ) ) {
             $temp_path = $name;
             binmode $out;
             return $out;
@@ -278,7 +281,7 @@ sub replace_file {
     my ( $file, $bytes, $stat ) = @_;
 
     # Write beside the real file, so that a symbolic link stays a link.
-    my $path = realpath($file);
+    my $path = Cwd::realpath($file);
     fail("cannot resolve '$file': $!") unless defined $path;
     my $out = open_temp_beside($path);
     print {$out} $bytes or fail("cannot write '$file': $!");
@@ -293,6 +296,7 @@ sub replace_file {
 sub update {
     my (%opt) = @_;
     my $file = $opt{file};
+    load_conversion_modules();
     my ( $bytes, $stat ) = read_document($file);
     fail("'$file' is not writable") unless -w $file;
     my $doc  = parse_document( \$bytes, $file );
