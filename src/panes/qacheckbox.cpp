@@ -4,10 +4,8 @@
 
 QACheckBox::QACheckBox(const QString &text, QWidget *parent)
     : QCheckBox(text, parent)
-    , m_focusReport(new QAFocusReport(this))
-{
-    connect(m_focusReport, &QAFocusReport::focused, this, &QACheckBox::checkBoxPressed);
-}
+    , m_focusReport(QAFocusReport::attach(this, &QACheckBox::checkBoxPressed))
+{ }
 
 void QACheckBox::setFocus()
 {

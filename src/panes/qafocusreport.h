@@ -14,6 +14,13 @@ class QAFocusReport : public QObject
 public:
     // Watches the field's focus-in events; a child of the field.
     explicit QAFocusReport(QWidget *field);
+    // A report that the field gives as its own signal.
+    template<typename Field> static QAFocusReport *attach(Field *field, void (Field::*signal)())
+    {
+        auto *report = new QAFocusReport(field);
+        connect(report, &QAFocusReport::focused, field, signal);
+        return report;
+    }
 
     // Reports, then gives the field the focus the ordinary QWidget way.
     void setFocus();

@@ -4,10 +4,8 @@
 
 QALineEdit::QALineEdit(QWidget *parent)
     : QLineEdit(parent)
-    , m_focusReport(new QAFocusReport(this))
-{
-    connect(m_focusReport, &QAFocusReport::focused, this, &QALineEdit::linePressed);
-}
+    , m_focusReport(QAFocusReport::attach(this, &QALineEdit::linePressed))
+{ }
 
 void QALineEdit::setFocus()
 {

@@ -7,10 +7,8 @@
 
 QATextEdit::QATextEdit(QWidget *parent)
     : QAPlainTextEdit(parent)
-    , m_focusReport(new QAFocusReport(this))
-{
-    connect(m_focusReport, &QAFocusReport::focused, this, &QATextEdit::isPressed);
-}
+    , m_focusReport(QAFocusReport::attach(this, &QATextEdit::isPressed))
+{ }
 
 void QATextEdit::setFocus()
 {
