@@ -384,6 +384,7 @@ struct Options
     int attributes = 100000;
     QString keepDirectory;
     bool longLinesOnly = false;
+    bool startupOnly = false;
 };
 
 QList<QTreeWidgetItem *> allItems(QTreeWidget *tree)
@@ -1081,6 +1082,12 @@ int runAll(const Options &options)
           qPrintable(QGuiApplication::platformName()), qPrintable(directory),
           loadAverage.readAll().trimmed().constData());
 
+    if (options.startupOnly) {
+        measureStartup(directory);
+        print("\nZYNBENCH %s\n",
+              QJsonDocument(g_results).toJson(QJsonDocument::Compact).constData());
+        return 0;
+    }
     measureLongLines(options, directory);
     if (options.longLinesOnly) {
         print("\nZYNBENCH %s\n",
@@ -1197,6 +1204,8 @@ int main(int argc, char *argv[])
             ++i;
         } else if (argument == QLatin1String("--long-lines-only")) {
             options.longLinesOnly = true;
+        } else if (argument == QLatin1String("--startup-only")) {
+            options.startupOnly = true;
         } else if (argument == QLatin1String("--keep")) {
             options.keepDirectory = value;
             ++i;
@@ -1204,7 +1213,7 @@ int main(int argc, char *argv[])
             std::fprintf(stderr,
                          "Usage: zynbench [--sizes 1,10,50] [--repeat N] [--switches N] "
                          "[--keys N] [--attributes N] [--keep DIR] [--profile PHASE] "
-                         "[--long-lines-only]\n       "
+                         "[--long-lines-only] [--startup-only]\n       "
                          "zynbench --generate MB FILE\n");
             return 2;
         }

@@ -1,10 +1,15 @@
 #include "document/domtext.h"
+#include "document/qasizehintdelegate.h"
 #include "document/qazynwriter.h"
 #include "sdk/qaxmleditor.h"
 #include "support/testenvironment.h"
 
 #include <QFile>
+#include <QPixmap>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QTest>
+#include <QTreeView>
 #include <QXmlStreamReader>
 
 // The short cuts taken for large documents give the results of the long way.
@@ -154,6 +159,81 @@ private Q_SLOTS:
         setChildText(value, QStringLiteral("VALUE"), element);
         QCOMPARE(element.firstChildElement().firstChild().isCDATASection(), staysCdata);
         QCOMPARE(childText(QStringLiteral("VALUE"), element), value);
+    }
+
+    // Item sizes: the remembered answer is the delegate's own, for every look and after every
+    // change of the item.
+    void sizeHintsAreTheDelegates_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("icon");
+        QTest::addColumn<int>("check");
+
+        QTest::newRow("plain") << "Compilation" << 0 << false << QColor() << -1;
+        QTest::newRow("empty") << "" << 0 << false << QColor() << -1;
+        QTest::newRow("long") << QString(300, u'W') << 0 << false << QColor() << -1;
+        QTest::newRow("two lines") << "zyn\ngdb.cmd" << 0 << false << QColor() << -1;
+        QTest::newRow("bold") << "Compilation" << 0 << true << QColor() << -1;
+        QTest::newRow("large") << "Compilation" << 30 << false << QColor() << -1;
+        QTest::newRow("icon") << "zyn_gdb.cmd" << 0 << false << QColor(Qt::red) << -1;
+        QTest::newRow("checked") << "Sensitive" << 0 << false << QColor() << int(Qt::Checked);
+    }
+    void sizeHintsAreTheDelegates()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, pointSize);
+        QFETCH(bool, bold);
+        QFETCH(QColor, icon);
+        QFETCH(int, check);
+
+        QTreeView view;
+        QStandardItemModel model;
+        view.setModel(&model);
+        QASizeHintDelegate remembering;
+        QStyledItemDelegate plain;
+        auto *item = new QStandardItem(QStringLiteral("x"));
+        model.appendRow(item);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.decorationSize = QSize(16, 16);
+        option.widget = &view;
+        const QModelIndex index = item->index();
+        const auto agree = [&] {
+            const QSize first = remembering.sizeHint(option, index);
+            return first == plain.sizeHint(option, index)
+                && remembering.sizeHint(option, index) == first;
+        };
+        QVERIFY(agree());
+
+        item->setText(text);
+        QVERIFY(agree());
+        QFont font = view.font();
+        if (pointSize > 0)
+            font.setPointSize(pointSize);
+        font.setBold(bold);
+        item->setFont(font);
+        QVERIFY(agree());
+        if (icon.isValid()) {
+            QPixmap picture(16, 16);
+            picture.fill(icon);
+            item->setIcon(QIcon(picture));
+            QVERIFY(agree());
+        }
+        if (check >= 0) {
+            item->setCheckable(true);
+            item->setCheckState(Qt::CheckState(check));
+            QVERIFY(agree());
+        }
+        option.font.setPointSize(option.font.pointSize() + 6);
+        QVERIFY(agree());
+        // Back to the first look: the first answer again.
+        item->setData(QVariant(), Qt::FontRole);
+        item->setData(QVariant(), Qt::DecorationRole);
+        item->setData(QVariant(), Qt::CheckStateRole);
+        item->setText(QStringLiteral("x"));
+        QVERIFY(agree());
     }
 };
 

@@ -224,6 +224,38 @@ private Q_SLOTS:
                  int(QAZYNVersion::VersionUnknown));
     }
 
+    // The window starts the list run first and awaits it before opening a document: the list
+    // and any failure arrive at the wait, never lost and never twice.
+    void listsInTheBackground()
+    {
+        fake("V2007\nV2009\n");
+        recordErrorDialogs(1);
+        QAZYNVersion checker(QStringLiteral("zyneditor"), QAZYNVersion::DefaultTimeLimit,
+                             QAZYNVersion::ListInBackground);
+        checker.waitForVersionList();
+        checker.waitForVersionList();
+        QCOMPARE(checker.versionList(), QStringList({ "V2007", "V2009" }));
+        QVERIFY(m_errors.isEmpty());
+        QCOMPARE(int(checker.checkVersion(QStringLiteral("V2007"))),
+                 int(QAZYNVersion::VersionOutdated));
+    }
+
+    void reportsABackgroundStartFailureWhereAwaited()
+    {
+        qputenv("ZYN_PERL", QFile::encodeName(m_env->scratch() + QStringLiteral("/no-perl")));
+        recordErrorDialogs(2);
+        QAZYNVersion checker(QStringLiteral("zyneditor"), QAZYNVersion::DefaultTimeLimit,
+                             QAZYNVersion::ListInBackground);
+        QVERIFY(m_errors.isEmpty());
+        // Classifying waits for the list first.
+        QCOMPARE(int(checker.checkVersion(QStringLiteral("V2009"))),
+                 int(QAZYNVersion::VersionUnknown));
+        QCOMPARE(m_errors.size(), 1);
+        QVERIFY(m_errors.first().endsWith(QStringLiteral("\nUnable to run command")));
+        checker.waitForVersionList();
+        QCOMPARE(m_errors.size(), 1);
+    }
+
     void buildsTheUpdateCommandLine_data()
     {
         QTest::addColumn<QString>("docVersion");

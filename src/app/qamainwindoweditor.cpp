@@ -48,6 +48,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     , m_commandLineFile(arguments.value(1))
 {
     createDocumentSession();
+    createVersionChecker();
     resize(640, 480);
     QAZynSplashWindow splash(m_programPath);
     splash.show();
@@ -61,7 +62,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
                                            { m_editUndoAction, m_editRedoAction });
     createFindBar();
     m_findInDocument = QAFindInDocument::installDock(m_editor, this, m_editFindInDocumentAction);
-    createVersionChecker();
+    m_versionChecker->waitForVersionList();
     m_session->attach(m_editor, m_versionChecker);
     m_settings = std::make_unique<QSettings>();
     openStartupDocument();
@@ -77,7 +78,10 @@ QAMainWindowEditor::~QAMainWindowEditor() = default;
 void QAMainWindowEditor::createDocumentSession()
 {
     m_session = new QAZynDocumentSession(m_programPath, this);
-    connect(m_session, &QAZynDocumentSession::statusMsg, statusBar(), &QStatusBar::showMessage);
+    // The status bar is made when the first message comes: it is the first widget to measure
+    // text, and the font list is still being read at this point.
+    connect(m_session, &QAZynDocumentSession::statusMsg, this,
+            [this](const QString &text, int timeout) { statusBar()->showMessage(text, timeout); });
     connect(m_session, &QAZynDocumentSession::captionChanged, this,
             &QAMainWindowEditor::setWindowTitle);
     connect(m_session, &QAZynDocumentSession::documentOpen, this,
@@ -358,8 +362,10 @@ void QAMainWindowEditor::restoreGeometry()
 
 void QAMainWindowEditor::createVersionChecker()
 {
-    // Runs the version script once and waits for its list.
-    m_versionChecker = new QAZYNVersion(m_programPath);
+    // The version script lists the known versions while the window is being built; the list
+    // is awaited before the first document is opened.
+    m_versionChecker = new QAZYNVersion(m_programPath, QAZYNVersion::DefaultTimeLimit,
+                                        QAZYNVersion::ListInBackground);
     m_versionChecker->setParent(this);
 }
 

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/fontwarmup.h"
 #include "app/qamainwindoweditor.h"
 #include "document/qafilesaver.h"
 #include "sdk/qalogmessagebox.h"
@@ -56,10 +57,13 @@ int zynMain(int argc, char *argv[])
     // A save past a file size limit fails like one on a full disk instead of ending the program
     // with the document unsaved.
     QAFileSaver::ignoreFileSizeSignal();
+    FontWarmUp fonts;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Velmora Software"));
     QApplication::setApplicationName(QStringLiteral("zyneditor"));
+    // Past the checks that end the program at once: the font list is then read to the end.
     setupTranslator(application);
+    fonts.applicationReady();
     setProductFlavour(flavourOfInstallation(QString::fromLocal8Bit(qgetenv("CORVINDIR"))));
 
     {
@@ -70,6 +74,8 @@ int zynMain(int argc, char *argv[])
     }
 
     QAMainWindowEditor window(QApplication::arguments());
+    // The window has waited for the font list; the thread has ended or is about to.
+    fonts.finish();
     window.show();
     return application.exec();
 }

@@ -11,11 +11,15 @@
 #include <QLocale>
 #include <QTimer>
 
-QAZYNVersion::QAZYNVersion(const QString &programPath, int timeLimitMsecs)
+#include <utility>
+
+QAZYNVersion::QAZYNVersion(const QString &programPath, int timeLimitMsecs, ListStart start)
     : m_programPath(programPath)
     , m_timeLimit(timeLimitMsecs)
 {
-    getVersionList();
+    startVersionList();
+    if (start == WaitForList)
+        waitForVersionList();
 }
 
 QAScriptRunner *QAZYNVersion::newRun(const QStringList &arguments)
@@ -39,6 +43,12 @@ QString QAZYNVersion::stoppedMessage() const
 
 void QAZYNVersion::getVersionList()
 {
+    startVersionList();
+    waitForVersionList();
+}
+
+void QAZYNVersion::startVersionList()
+{
     m_versionList.clear();
     QAScriptRunner *run = newRun({ QStringLiteral("-list") });
     connect(run, &QAScriptRunner::standardOutputLine, this, &QAZYNVersion::readVersionList);
@@ -46,14 +56,24 @@ void QAZYNVersion::getVersionList()
     connect(run, &QAScriptRunner::finished, this, &QAZYNVersion::eofVersionList);
 
     if (!run->start()) {
-        showError(run->commandText() + QLatin1Char('\n') + tr("Unable to run command"));
+        // Told by the wait, so that a run in the background reports it where it is awaited.
+        m_startFailure = run->commandText() + QLatin1Char('\n') + tr("Unable to run command");
         run->deleteLater();
         m_process = nullptr;
         return;
     }
 
-    // The splash and the rest of the user interface stay serviced while the list comes.
     m_waitingForList = true;
+}
+
+void QAZYNVersion::waitForVersionList()
+{
+    if (!m_startFailure.isEmpty())
+        showError(std::exchange(m_startFailure, QString()));
+    if (!m_waitingForList)
+        return;
+    // The splash and the rest of the user interface stay serviced while the list comes.
+    QAScriptRunner *run = m_process;
     QEventLoop loop;
     connect(run, &QAScriptRunner::finished, &loop, &QEventLoop::quit);
     QTimer limit;
@@ -63,12 +83,12 @@ void QAZYNVersion::getVersionList()
         run->kill();
     });
     limit.start(m_timeLimit);
-    if (m_waitingForList)
-        loop.exec();
+    loop.exec();
 }
 
 QAZYNVersion::Version QAZYNVersion::checkVersion(const QString &docVersion)
 {
+    waitForVersionList();
     if (docVersion.isEmpty())
         return VersionOutdated;
     const qsizetype documentAt = m_versionList.indexOf(docVersion);

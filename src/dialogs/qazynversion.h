@@ -18,10 +18,16 @@ public:
     // script must not hold the editor forever.
     static constexpr int DefaultTimeLimit = 30000;
 
-    // Runs the list script at once and waits for it, the event loop turning meanwhile.
-    explicit QAZYNVersion(const QString &programPath, int timeLimitMsecs = DefaultTimeLimit);
+    enum ListStart { WaitForList, ListInBackground };
+
+    // Runs the list script at once and, unless told to leave it running in the background,
+    // waits for it, the event loop turning meanwhile.
+    explicit QAZYNVersion(const QString &programPath, int timeLimitMsecs = DefaultTimeLimit,
+                          ListStart start = WaitForList);
 
     void getVersionList();
+    // Ends a list run started in the background: returns once the script has ended.
+    void waitForVersionList();
     Version checkVersion(const QString &docVersion);
     // Converts the file in place to the editor's version. True when the script was started,
     // whatever came of it (a failure has been shown by then); false when it could not start.
@@ -39,6 +45,7 @@ public Q_SLOTS:
     void eofUpdate(int exitCode, bool crashed);
 
 private:
+    void startVersionList();
     QAScriptRunner *newRun(const QStringList &arguments);
     QString stoppedMessage() const;
 
@@ -46,6 +53,7 @@ private:
     QAScriptRunner *m_process = nullptr;
     QString m_programPath;
     QString m_lastMessage;
+    QString m_startFailure;
     int m_timeLimit;
     bool m_waitingForList = false;
     bool m_stopped = false;

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 
 QARenameDelegate::QARenameDelegate(Policy policy, QAbstractItemView *view)
-    : QStyledItemDelegate(view)
+    : QASizeHintDelegate(view)
     , m_policy(policy)
 { }
 

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "document/qasizehintdelegate.h"
+
 #include <QPersistentModelIndex>
 #include <QPointer>
-#include <QStyledItemDelegate>
 
 class QAbstractItemView;
 
 // In-place renaming for a view: tells when an edit is open, commits or drops it on demand, and
 // reports how each edit ended. Under the Reject policy an edit whose editor loses the focus to
 // another widget is dropped; under Accept it is committed.
-class QARenameDelegate : public QStyledItemDelegate
+class QARenameDelegate : public QASizeHintDelegate
 {
     Q_OBJECT
 

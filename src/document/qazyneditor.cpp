@@ -94,6 +94,7 @@ void QAZynEditor::setUpTree()
     m_editorTree->setHeaderHidden(true);
     m_editorTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_editorTree->header()->setStretchLastSection(false);
+    m_editorTree->setUniformRowHeights(true);
     m_editorTree->setSortingEnabled(false);
     m_editorTree->setRootIsDecorated(true);
     m_editorTree->setContextMenuPolicy(Qt::CustomContextMenu);
