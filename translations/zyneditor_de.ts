@@ -392,10 +392,6 @@ Das Dokument bleibt hier geöffnet; Speichern schreibt die Datei neu.</translati
         <translation>Im Dokument s&amp;uchen...</translation>
     </message>
     <message>
-        <source>Find in Document</source>
-        <translation>Im Dokument suchen</translation>
-    </message>
-    <message>
         <source>Create a new file</source>
         <translation>Neue Datei anlegen</translation>
     </message>
@@ -1762,6 +1758,13 @@ Abbrechen beendet das Skript.</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>QAFindInDocument</name>
+    <message>
+        <source>Find in Document</source>
+        <translation>Im Dokument suchen</translation>
     </message>
 </context>
 <context>

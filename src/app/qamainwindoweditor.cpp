@@ -16,6 +16,7 @@
 #include "document/qarecoverystore.h"
 #include "document/qazyneditor.h"
 #include "document/qazyneditortree.h"
+#include "find/qafindindocument.h"
 #include "sdk/getpix.h"
 #include "sdk/qainstall.h"
 #include "sdk/qares.h"
@@ -60,7 +61,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     m_historyDock = QAHistoryDock::install(m_editor->undoStack(), this, m_editMenu,
                                            { m_editUndoAction, m_editRedoAction });
     createFindBar();
-    createFindInDocument();
+    m_findInDocument = QAFindInDocument::installDock(m_editor, this, m_editFindInDocumentAction);
     m_versionChecker->waitForVersionList();
     m_session->attach(m_editor, m_versionChecker);
     m_settings = std::make_unique<QSettings>();
@@ -89,9 +90,9 @@ void QAMainWindowEditor::createDocumentSession()
     connect(m_session, &QAZynDocumentSession::saveRequested, this, &QAMainWindowEditor::fileSave);
 }
 
-QAction *QAMainWindowEditor::createAction(const char *objectName, const QString &text,
-                                          const QString &menuText, const QKeySequence &key,
-                                          const char *iconName)
+QAction *QAMainWindowEditor::createAction(Operation operation, const char *objectName,
+                                          const QString &text, const QString &menuText,
+                                          const QKeySequence &key, const char *iconName)
 {
     auto *action = new QAction(menuText, this);
     action->setObjectName(QLatin1String(objectName));
@@ -101,6 +102,8 @@ QAction *QAMainWindowEditor::createAction(const char *objectName, const QString 
         const QString name = QLatin1String(iconName);
         action->setIcon(GETPIX(name, builtinImage(name)));
     }
+    if (operation)
+        connect(action, &QAction::triggered, this, operation);
     return action;
 }
 
@@ -116,94 +119,83 @@ void QAMainWindowEditor::createActions()
 void QAMainWindowEditor::createFileActions()
 {
     using Self = QAMainWindowEditor;
-    m_fileNewAction = createAction("fileNewAction", tr("Create a new file"), tr("&New"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_N), "new_xpm");
-    connect(m_fileNewAction, &QAction::triggered, this, &Self::fileNew);
-    m_fileOpenAction = createAction("fileOpenAction", tr("Open an existing file"), tr("&Open..."),
-                                    QKeySequence(Qt::CTRL | Qt::Key_O), "open_xpm");
-    connect(m_fileOpenAction, &QAction::triggered, this, &Self::fileOpen);
+    m_fileNewAction = createAction(&Self::fileNew, "fileNewAction", tr("Create a new file"),
+                                   tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), "new_xpm");
+    m_fileOpenAction = createAction(&Self::fileOpen, "fileOpenAction", tr("Open an existing file"),
+                                    tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), "open_xpm");
     m_fileSaveAction
-        = createAction("fileSaveAction", tr("Save and Generate the current file"),
+        = createAction(&Self::fileSave, "fileSaveAction", tr("Save and Generate the current file"),
                        tr("&Save && Generate"), QKeySequence(Qt::CTRL | Qt::Key_S), "save_xpm");
-    connect(m_fileSaveAction, &QAction::triggered, this, &Self::fileSave);
     m_fileSaveAsAction
-        = createAction("fileSaveAsAction", tr("Save the current xdp file with a new name"),
+        = createAction(nullptr, "fileSaveAsAction", tr("Save the current xdp file with a new name"),
                        tr("Save xdp &As..."), QKeySequence());
     connect(m_fileSaveAsAction, &QAction::triggered, this, [this] { fileSaveAs(); });
-    m_fileGenerateAsAction
-        = createAction("fileGenerateAsAction", tr("save & Generate the current ZYN somewhere else"),
-                       tr("Save && &Generate ZYN In..."), QKeySequence());
-    connect(m_fileGenerateAsAction, &QAction::triggered, this, &Self::fileGenerateAs);
-    m_fileExportAsAction = createAction("fileExportAsAction", tr("Export to text file"),
-                                        tr("&Export to text file..."), QKeySequence());
-    connect(m_fileExportAsAction, &QAction::triggered, this, &Self::fileExportAs);
-    m_fileExitAction = createAction("fileExitAction", tr("Exit ") + productCaption(), tr("E&xit"),
-                                    QKeySequence());
-    connect(m_fileExitAction, &QAction::triggered, this, &Self::fileExit);
+    m_fileGenerateAsAction = createAction(&Self::fileGenerateAs, "fileGenerateAsAction",
+                                          tr("save & Generate the current ZYN somewhere else"),
+                                          tr("Save && &Generate ZYN In..."), QKeySequence());
+    m_fileExportAsAction
+        = createAction(&Self::fileExportAs, "fileExportAsAction", tr("Export to text file"),
+                       tr("&Export to text file..."), QKeySequence());
+    m_fileExitAction = createAction(&Self::fileExit, "fileExitAction",
+                                    tr("Exit ") + productCaption(), tr("E&xit"), QKeySequence());
 }
 
 void QAMainWindowEditor::createEditActions()
 {
     using Self = QAMainWindowEditor;
-    m_editUndoAction = createAction("editUndoAction", tr("Undo previous command"), tr("&Undo"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_Z), "undo_xpm");
-    connect(m_editUndoAction, &QAction::triggered, this, &Self::editUndo);
-    m_editRedoAction = createAction("editRedoAction", tr("Redo previous undo command"), tr("&Redo"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_Y), "redo_xpm");
-    connect(m_editRedoAction, &QAction::triggered, this, &Self::editRedo);
-    m_editCutAction
-        = createAction("editCutAction", tr("Cut the selected text and put it in the clipboard"),
-                       tr("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), "cut_xpm");
-    connect(m_editCutAction, &QAction::triggered, this, &Self::editCut);
-    m_editCopyAction
-        = createAction("editCopyAction", tr("Copy the selected text and put it in the clipboard"),
-                       tr("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C), "copy_xpm");
-    connect(m_editCopyAction, &QAction::triggered, this, &Self::editCopy);
-    m_editPasteAction = createAction("editPasteAction", tr("Insert clipboard contents"),
-                                     tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), "paste_xpm");
-    connect(m_editPasteAction, &QAction::triggered, this, &Self::editPaste);
-    m_editDeleteAction = createAction("editDeleteAction", tr("Delete the current selection"),
-                                      tr("&Delete"), QKeySequence(Qt::Key_Delete), "delete_xpm");
-    connect(m_editDeleteAction, &QAction::triggered, this, &Self::editDelete);
+    m_editUndoAction = createAction(&Self::editUndo, "editUndoAction", tr("Undo previous command"),
+                                    tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), "undo_xpm");
+    m_editRedoAction
+        = createAction(&Self::editRedo, "editRedoAction", tr("Redo previous undo command"),
+                       tr("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), "redo_xpm");
+    m_editCutAction = createAction(&Self::editCut, "editCutAction",
+                                   tr("Cut the selected text and put it in the clipboard"),
+                                   tr("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), "cut_xpm");
+    m_editCopyAction = createAction(&Self::editCopy, "editCopyAction",
+                                    tr("Copy the selected text and put it in the clipboard"),
+                                    tr("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C), "copy_xpm");
+    m_editPasteAction
+        = createAction(&Self::editPaste, "editPasteAction", tr("Insert clipboard contents"),
+                       tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), "paste_xpm");
+    m_editDeleteAction
+        = createAction(&Self::editDelete, "editDeleteAction", tr("Delete the current selection"),
+                       tr("&Delete"), QKeySequence(Qt::Key_Delete), "delete_xpm");
     m_editFindAction = createAction(
-        "editFindAction",
+        &Self::findByString, "editFindAction",
         tr("Click this button to search for the text entered in the box next to this "
            "button.<br><br>You can also select the <b>Find</b> command from the Edit menu."),
         tr("&Find Next in doc"), QKeySequence(Qt::Key_F3), "find_xpm");
-    connect(m_editFindAction, &QAction::triggered, this, &Self::findByString);
-    m_editPrefAction = createAction("editPrefAction", tr("Click this button to set preferences "),
-                                    tr("Pre&ferences"), QKeySequence());
-    connect(m_editPrefAction, &QAction::triggered, this, &Self::openPreferences);
-    m_editSelectAllAction
-        = createAction("editSelectAllAction", tr("Select the entire contents of the current file"),
-                       tr("Se&lect All"), QKeySequence(Qt::CTRL | Qt::Key_A));
-    connect(m_editSelectAllAction, &QAction::triggered, this, &Self::editSelectAll);
+    m_editFindInDocumentAction
+        = createAction(nullptr, "editFindInDocumentAction", tr("Find in the whole document"),
+                       tr("F&ind in Document..."), QKeySequence(Qt::CTRL | Qt::Key_F), "find_xpm");
+    m_editPrefAction = createAction(&Self::openPreferences, "editPrefAction",
+                                    tr("Click this button to set preferences "), tr("Pre&ferences"),
+                                    QKeySequence());
+    m_editSelectAllAction = createAction(&Self::editSelectAll, "editSelectAllAction",
+                                         tr("Select the entire contents of the current file"),
+                                         tr("Se&lect All"), QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 
 void QAMainWindowEditor::createHelpActions()
 {
     using Self = QAMainWindowEditor;
     m_helpContentsAction
-        = createAction("helpContentsAction", tr("Open online documentation"), tr("&Moravel Guide"),
-                       QKeySequence(Qt::Key_F1), "contents_xpm");
-    connect(m_helpContentsAction, &QAction::triggered, this, &Self::helpContents);
-    m_kvnWebAction = createAction("Velmora Corvin", tr("Product Home Page"),
+        = createAction(&Self::helpContents, "helpContentsAction", tr("Open online documentation"),
+                       tr("&Moravel Guide"), QKeySequence(Qt::Key_F1), "contents_xpm");
+    m_kvnWebAction = createAction(&Self::kvnweb, "Velmora Corvin", tr("Product Home Page"),
                                   tr("Product Home Page"), QKeySequence(), "htmllink_xpm");
-    connect(m_kvnWebAction, &QAction::triggered, this, &Self::kvnweb);
-    m_zynWebAction
-        = createAction("Moravels", tr("Moravels"), tr("Moravels"), QKeySequence(), "htmllink_xpm");
-    connect(m_zynWebAction, &QAction::triggered, this, &Self::zynweb);
-    m_supportWebAction = createAction("Technical Support", tr("Technical Support"),
-                                      tr("Technical Support"), QKeySequence(), "htmllink_xpm");
-    connect(m_supportWebAction, &QAction::triggered, this, &Self::supportweb);
-    m_homeWebAction
-        = createAction("Velmora Software Home Page", tr("Velmora Software Home Page"),
-                       tr("Velmora Software Home Page"), QKeySequence(), "htmllink_xpm");
-    connect(m_homeWebAction, &QAction::triggered, this, &Self::homeweb);
-    m_helpAboutAction = createAction(
-        "helpAboutAction", tr("Show product information, version number and copyright"),
-        tr("&About ") + productCaption() + QStringLiteral("..."), QKeySequence(), "about_xpm");
-    connect(m_helpAboutAction, &QAction::triggered, this, &Self::helpAbout);
+    m_zynWebAction = createAction(&Self::zynweb, "Moravels", tr("Moravels"), tr("Moravels"),
+                                  QKeySequence(), "htmllink_xpm");
+    m_supportWebAction
+        = createAction(&Self::supportweb, "Technical Support", tr("Technical Support"),
+                       tr("Technical Support"), QKeySequence(), "htmllink_xpm");
+    m_homeWebAction = createAction(
+        &Self::homeweb, "Velmora Software Home Page", tr("Velmora Software Home Page"),
+        tr("Velmora Software Home Page"), QKeySequence(), "htmllink_xpm");
+    m_helpAboutAction = createAction(&Self::helpAbout, "helpAboutAction",
+                                     tr("Show product information, version number and copyright"),
+                                     tr("&About ") + productCaption() + QStringLiteral("..."),
+                                     QKeySequence(), "about_xpm");
 }
 
 void QAMainWindowEditor::setFileActionsEnabled(bool enabled)
@@ -274,6 +266,7 @@ void QAMainWindowEditor::createMenus()
     m_editMenu->addAction(m_editDeleteAction);
     m_editMenu->addSeparator();
     m_editMenu->addAction(m_editFindAction);
+    m_editMenu->addAction(m_editFindInDocumentAction);
     m_editMenu->addSeparator();
     m_editMenu->addAction(m_editPrefAction);
     m_editMenu->addSeparator();

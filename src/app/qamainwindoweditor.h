@@ -115,7 +115,6 @@ private:
     void createToolBars();
     void createCentralArea();
     void createFindBar();
-    void createFindInDocument();
     void createVersionChecker();
     void openStartupDocument();
     void restoreGeometry();
@@ -123,8 +122,11 @@ private:
     void createStatusBar();
 
     // Shell helpers
-    QAction *createAction(const char *objectName, const QString &text, const QString &menuText,
-                          const QKeySequence &key, const char *iconName = nullptr);
+    using Operation = void (QAMainWindowEditor::*)();
+    // An action of the window; triggering it runs the operation, when there is one.
+    QAction *createAction(Operation operation, const char *objectName, const QString &text,
+                          const QString &menuText, const QKeySequence &key,
+                          const char *iconName = nullptr);
     void setFileActionsEnabled(bool enabled);
     void writeSettings(const QString &recentFile);
     void openWebPage(const QString &url);

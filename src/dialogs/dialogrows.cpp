@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 void addPaddedRow(QBoxLayout *layout, QWidget *widget)
 {
@@ -28,4 +29,15 @@ QPushButton *addOkRow(QWidget *dialog, QBoxLayout *layout, const QString &text)
     layout->addLayout(row);
     layout->addSpacing(5);
     return ok;
+}
+
+QVBoxLayout *setUpFormDialog(QDialog *dialog, const QString &name, bool modal, const QString &title)
+{
+    dialog->setObjectName(name);
+    dialog->setModal(modal);
+    dialog->setWindowTitle(title);
+    auto *layout = new QVBoxLayout(dialog);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(5);
+    return layout;
 }

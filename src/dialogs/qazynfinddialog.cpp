@@ -1,5 +1,7 @@
 #include "dialogs/qazynfinddialog.h"
 
+#include "dialogs/dialogrows.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,13 +18,7 @@ QAzynFindDialog::QAzynFindDialog(QWidget *parent, const QString &name, bool moda
     , caseCheckBox(nullptr)
     , wildcardCheckBox(nullptr)
 {
-    setObjectName(name);
-    setModal(modal);
-    setWindowTitle(tr("Find"));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(5);
+    QVBoxLayout *layout = setUpFormDialog(this, name, modal, tr("Find"));
 
     auto *findRow = new QHBoxLayout;
     auto *findLabel = new QLabel(tr("Find:"), this);

@@ -1,5 +1,7 @@
 #include "dialogs/qazynprefdialog.h"
 
+#include "dialogs/dialogrows.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,13 +14,7 @@ QAzynPrefDialog::QAzynPrefDialog(QWidget *parent, const QString &name, bool moda
                                  Qt::WindowFlags flags)
     : QDialog(parent, flags)
 {
-    setObjectName(name);
-    setModal(modal);
-    setWindowTitle(tr("Preferences"));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    layout->setSpacing(5);
+    QVBoxLayout *layout = setUpFormDialog(this, name, modal, tr("Preferences"));
 
     auto *block = new QVBoxLayout;
     block->addWidget(new QLabel(tr("Help url to Corvin info center:"), this));

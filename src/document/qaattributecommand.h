@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QDomElement>
-#include <QUndoCommand>
-
-class QADocumentEditor;
+#include "document/qatypingcommand.h"
 
 // Sets (or, undone, restores or removes) one attribute of an element. Typing into a field that
 // holds an attribute merges like typing into a text.
-class QAAttributeCommand : public QUndoCommand
+class QAAttributeCommand : public QATypingCommand
 {
 public:
     enum { Id = 0x7a02 };
@@ -24,15 +21,8 @@ public:
     QString oldValue() const { return m_oldValue; }
 
 private:
-    void report(const QString &from, const QString &to);
-
-    QADocumentEditor *m_door;
-    QDomElement m_element;
     QString m_name;
     bool m_hadValue;
     QString m_oldValue;
     QString m_newValue;
-    bool m_typing;
-    qint64 m_lastStamp;
-    int m_epoch;
 };

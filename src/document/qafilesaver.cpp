@@ -95,13 +95,8 @@ bool QAFileSaver::save(const QString &path, const QByteArray &bytes)
     return replace(target, bytes);
 }
 
-bool QAFileSaver::replace(const QString &path, const QByteArray &bytes)
+bool QAFileSaver::writeFlushed(QSaveFile &file, const QByteArray &bytes)
 {
-    struct stat old
-    {
-    };
-    const bool existed = statOf(path, &old);
-    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // QSaveFile::commit() misses an error of the last flush (a full disk) and would put the
@@ -110,6 +105,18 @@ bool QAFileSaver::replace(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return false;
     }
+    return true;
+}
+
+bool QAFileSaver::replace(const QString &path, const QByteArray &bytes)
+{
+    struct stat old
+    {
+    };
+    const bool existed = statOf(path, &old);
+    QSaveFile file(path);
+    if (!writeFlushed(file, bytes))
+        return false;
     // The exact mode, set-id and sticky bits included.
     if (existed && ::fchmod(file.handle(), old.st_mode & 07777) != 0) {
         file.cancelWriting();

@@ -9,11 +9,5 @@ const QAIsNode::Shape QAIsNode::shape { Type, TextSource::Label, Expandable, Not
 
 bool QAIsNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
-    return buildChildren(parent, element,
-                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
-                            const QDomElement &child) -> QAZynEditorNode * {
-                             if (Zyn::settingsTags().contains(child.tagName()))
-                                 return new QAIsSettingsNode(under, after, child);
-                             return nullptr;
-                         });
+    return buildChildren(parent, element, { { Zyn::settingsTags(), &childOf<QAIsSettingsNode> } });
 }

@@ -11,13 +11,6 @@ const QALCComment2Node::Shape QALCComment2Node::shape { Type, TextSource::Label,
 bool QALCComment2Node::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildChildren(parent, element,
-                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
-                            const QDomElement &child) -> QAZynEditorNode * {
-                             const QString tag = child.tagName();
-                             if (Zyn::subGroupChoiceTags().contains(tag))
-                                 return new QALCChoiceNode(under, after, child);
-                             if (Zyn::subGroupItemTags().contains(tag))
-                                 return new QALCItemNode(under, after, child);
-                             return nullptr;
-                         });
+                         { { Zyn::subGroupChoiceTags(), &childOf<QALCChoiceNode> },
+                           { Zyn::subGroupItemTags(), &childOf<QALCItemNode> } });
 }

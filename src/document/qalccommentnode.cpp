@@ -14,19 +14,9 @@ const QALCCommentNode::Shape QALCCommentNode::shape { Type, TextSource::Label, E
 bool QALCCommentNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildChildren(parent, element,
-                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
-                            const QDomElement &child) -> QAZynEditorNode * {
-                             const QString tag = child.tagName();
-                             if (Zyn::groupSubGroupTags().contains(tag))
-                                 return new QALCComment2Node(under, after, child);
-                             if (Zyn::groupChoiceTags().contains(tag))
-                                 return new QALCChoiceNode(under, after, child);
-                             if (Zyn::groupItemTags().contains(tag))
-                                 return new QALCItemNode(under, after, child);
-                             if (Zyn::groupFunctionTags().contains(tag))
-                                 return new QALCFctNode(under, after, child);
-                             if (Zyn::groupFreeTextTags().contains(tag))
-                                 return new QALCFreeTextNode(under, after, child);
-                             return nullptr;
-                         });
+                         { { Zyn::groupSubGroupTags(), &childOf<QALCComment2Node> },
+                           { Zyn::groupChoiceTags(), &childOf<QALCChoiceNode> },
+                           { Zyn::groupItemTags(), &childOf<QALCItemNode> },
+                           { Zyn::groupFunctionTags(), &childOf<QALCFctNode> },
+                           { Zyn::groupFreeTextTags(), &childOf<QALCFreeTextNode> } });
 }

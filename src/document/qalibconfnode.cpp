@@ -38,25 +38,13 @@ QDomElement QALibConfNode::languageVariant(const QDomElement &libConf)
     return QDomElement();
 }
 
-namespace {
-
-template<typename Node>
-QAZynEditorNode *makeSection(QTreeWidgetItem *parent, QTreeWidgetItem *after,
-                             const QDomElement &element)
-{
-    return new Node(parent, after, element);
-}
-
-} // namespace
-
 QAZynEditorNode *QALibConfNode::createSection(int kind, QTreeWidgetItem *parent,
                                               QTreeWidgetItem *after, const QDomElement &element)
 {
-    using Make = QAZynEditorNode *(*)(QTreeWidgetItem *, QTreeWidgetItem *, const QDomElement &);
     // In the order of Zyn::SectionKind.
-    static const Make sections[] = {
-        &makeSection<QALCFreeTextNode>, &makeSection<QALCCommentNode>, &makeSection<QALCItemNode>,
-        &makeSection<QALCChoiceNode>,   &makeSection<QAJavaCustom>,    &makeSection<QAJvmpiCustom>,
+    static const MakeChild sections[] = {
+        &childOf<QALCFreeTextNode>, &childOf<QALCCommentNode>, &childOf<QALCItemNode>,
+        &childOf<QALCChoiceNode>,   &childOf<QAJavaCustom>,    &childOf<QAJvmpiCustom>,
     };
     if (kind >= 0 && kind < int(std::size(sections)))
         return sections[kind](parent, after, element);

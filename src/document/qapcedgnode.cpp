@@ -10,11 +10,5 @@ const QAPcEdgNode::Shape QAPcEdgNode::shape { Type, TextSource::Label, Expandabl
 bool QAPcEdgNode::buildChild(QTreeWidgetItem *parent, QDomElement &element)
 {
     return buildChildren(parent, element,
-                         [](QTreeWidgetItem *under, QTreeWidgetItem *after,
-                            const QDomElement &child) -> QAZynEditorNode * {
-                             const QString tag = child.tagName();
-                             if (tag == Zyn::Tag::PcOpp || tag == Zyn::Tag::PcHpp)
-                                 return new QAPcOtNode(under, after, child);
-                             return nullptr;
-                         });
+                         { { { Zyn::Tag::PcOpp, Zyn::Tag::PcHpp }, &childOf<QAPcOtNode> } });
 }

@@ -1,5 +1,7 @@
 #include "document/qarecoverystore.h"
 
+#include "document/qafilesaver.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -54,12 +56,8 @@ bool QARecoveryStore::write(const QString &documentPath, const QByteArray &bytes
     if (!QDir().mkpath(QFileInfo(path).path()))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!QAFileSaver::writeFlushed(file, bytes))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
     // Unsaved work may be private: only its owner reads the copy.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return file.commit();

@@ -11,12 +11,8 @@ const QARootNode::Shape QARootNode::shape { RootType, TextSource::Name, Expandab
 
 QMenu *QARootNode::setupPopupMenu()
 {
-    QAZynEditorTree *tree = editorTree();
-    if (!tree)
-        return nullptr;
-    auto *menu = new QMenu(tree);
-    QObject::connect(
-        menu->addAction(QCoreApplication::translate("QARootNode", "&Rename", "popup menu")),
-        &QAction::triggered, tree, &QAZynEditorTree::startEdit);
-    return menu;
+    return treeMenu([](QMenu *menu, QAZynEditorTree *tree) {
+        addTreeAction(menu, QCoreApplication::translate("QARootNode", "&Rename", "popup menu"),
+                      tree, &QAZynEditorTree::startEdit);
+    });
 }

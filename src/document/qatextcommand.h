@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QDomElement>
-#include <QList>
-#include <QUndoCommand>
+#include "document/qatypingcommand.h"
 
-class QADocumentEditor;
+#include <QList>
 
 // Writes the text of one child (COMMENT, VALUE, KEY) of an element. Keystrokes in the same field
 // merge into one step while they follow each other closely; the step keeps the child's text
 // nodes as they were, so that an undo gives back the very same nodes (CDATA sections included).
-class QATextCommand : public QUndoCommand
+class QATextCommand : public QATypingCommand
 {
 public:
     enum { Id = 0x7a01 };
@@ -26,21 +24,11 @@ public:
     bool changesAnything() const;
     QString oldText() const { return m_oldText; }
 
-    // Where an edit from `from` to `to` ends in `to`: after the last character that differs.
-    static int changeEnd(const QString &from, const QString &to);
-
 private:
-    void report(const QString &from, const QString &to);
-
-    QADocumentEditor *m_door;
-    QDomElement m_element;
     QDomElement m_field;
     QString m_tag;
     QString m_oldText;
     QString m_newText;
     // Copies of the text nodes the child started with.
     QList<QDomNode> m_oldNodes;
-    bool m_typing;
-    qint64 m_lastStamp;
-    int m_epoch;
 };

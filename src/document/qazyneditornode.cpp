@@ -12,6 +12,20 @@ bool QAZynEditorNode::buildChild(QTreeWidgetItem *, QDomElement &)
     return true;
 }
 
+bool QAZynEditorNode::buildChildren(QTreeWidgetItem *parent, const QDomElement &container,
+                                    std::initializer_list<ChildKind> kinds)
+{
+    return buildChildren(parent, container,
+                         [kinds](QTreeWidgetItem *under, QTreeWidgetItem *after,
+                                 const QDomElement &child) -> QAZynEditorNode * {
+                             for (const ChildKind &kind : kinds) {
+                                 if (kind.tags.contains(child.tagName()))
+                                     return kind.make(under, after, child);
+                             }
+                             return nullptr;
+                         });
+}
+
 QAZynViewer *QAZynEditorNode::createViewer(QWidget *parent, QAZynDocBrowser *docBrowser)
 {
     const QDomElement element = data();
@@ -115,26 +129,40 @@ void QAZynEditorNode::cancelNameEdit(int)
         tree->cancelRename();
 }
 
-QMenu *QAZynEditorNode::carriedFileMenu() const
+QMenu *
+QAZynEditorNode::treeMenu(const std::function<void(QMenu *menu, QAZynEditorTree *tree)> &fill) const
 {
     QAZynEditorTree *tree = editorTree();
     if (!tree)
         return nullptr;
     auto *menu = new QMenu(tree);
-    addAppendMenu(menu, tree);
-    menu->addSeparator();
-    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Delete")),
-                     &QAction::triggered, tree, &QAZynEditorTree::deleteSelectedNode);
-    QObject::connect(menu->addAction(QCoreApplication::translate("QABuildNode", "&Rename")),
-                     &QAction::triggered, tree, &QAZynEditorTree::startEdit);
+    fill(menu, tree);
     return menu;
+}
+
+void QAZynEditorNode::addTreeAction(QMenu *menu, const QString &text, QAZynEditorTree *tree,
+                                    void (QAZynEditorTree::*operation)())
+{
+    QObject::connect(menu->addAction(text), &QAction::triggered, tree, operation);
+}
+
+QMenu *QAZynEditorNode::carriedFileMenu() const
+{
+    return treeMenu([](QMenu *menu, QAZynEditorTree *tree) {
+        addAppendMenu(menu, tree);
+        menu->addSeparator();
+        addTreeAction(menu, QCoreApplication::translate("QABuildNode", "&Delete"), tree,
+                      &QAZynEditorTree::deleteSelectedNode);
+        addTreeAction(menu, QCoreApplication::translate("QABuildNode", "&Rename"), tree,
+                      &QAZynEditorTree::startEdit);
+    });
 }
 
 void QAZynEditorNode::addAppendMenu(QMenu *menu, QAZynEditorTree *tree)
 {
     QMenu *append = menu->addMenu(QCoreApplication::translate("QABuildNode", "A&ppend"));
-    QObject::connect(append->addAction(QCoreApplication::translate("QABuildNode", "Ascii File")),
-                     &QAction::triggered, tree, &QAZynEditorTree::appendAsciiFile);
-    QObject::connect(append->addAction(QCoreApplication::translate("QABuildNode", "Binary File")),
-                     &QAction::triggered, tree, &QAZynEditorTree::appendBinaryFile);
+    addTreeAction(append, QCoreApplication::translate("QABuildNode", "Ascii File"), tree,
+                  &QAZynEditorTree::appendAsciiFile);
+    addTreeAction(append, QCoreApplication::translate("QABuildNode", "Binary File"), tree,
+                  &QAZynEditorTree::appendBinaryFile);
 }

@@ -2,9 +2,15 @@
 
 #include "sdk/qaxmleditornode.h"
 
+#include <QStringList>
+
+#include <functional>
+#include <initializer_list>
+
 class QAZynDocBrowser;
 class QAZynEditorTree;
 class QAZynViewer;
+class QMenu;
 class QWidget;
 
 // Base of every node of the structure tree.
@@ -56,6 +62,24 @@ protected:
         return result;
     }
 
+    using MakeChild = QAZynEditorNode *(*)(QTreeWidgetItem *under, QTreeWidgetItem *after,
+                                           const QDomElement &child);
+    template<typename Node>
+    static QAZynEditorNode *childOf(QTreeWidgetItem *under, QTreeWidgetItem *after,
+                                    const QDomElement &child)
+    {
+        return new Node(under, after, child);
+    }
+    // The node kind that child elements with these tags make.
+    struct ChildKind
+    {
+        QStringList tags;
+        MakeChild make;
+    };
+    // As above, each child making the kind of the first entry that names its tag.
+    bool buildChildren(QTreeWidgetItem *parent, const QDomElement &container,
+                       std::initializer_list<ChildKind> kinds);
+
     // The element's Label as the user reads it.
     QString labelText() const { return labelText(m_element); }
     static QString labelText(const QDomElement &element);
@@ -91,6 +115,12 @@ protected:
     void acceptNameEdit(int column);
     void cancelNameEdit(int column);
 
+    // A popup menu of the structure tree holding the node, filled by fill(menu, tree); null
+    // outside a structure tree.
+    QMenu *treeMenu(const std::function<void(QMenu *menu, QAZynEditorTree *tree)> &fill) const;
+    // An entry of the menu that runs that operation of the tree.
+    static void addTreeAction(QMenu *menu, const QString &text, QAZynEditorTree *tree,
+                              void (QAZynEditorTree::*operation)());
     // "A&ppend" with its two entries, for build steps and carried files.
     static void addAppendMenu(QMenu *menu, QAZynEditorTree *tree);
     // The menu of a carried file: Append, Delete, Rename; null outside an editor tree.

@@ -1,5 +1,7 @@
 #include "document/qazynwriter.h"
 
+#include "sdk/xmlreadererror.h"
+
 #include <QSet>
 #include <QTextStream>
 #include <QXmlStreamReader>
@@ -269,13 +271,5 @@ bool QAZynWriter::isWellFormed(const QByteArray &bytes, QString *errorText)
     reader.setNamespaceProcessing(false);
     while (!reader.atEnd())
         reader.readNext();
-    if (reader.hasError()) {
-        if (errorText)
-            *errorText = QStringLiteral("%1:%2: %3")
-                             .arg(reader.lineNumber())
-                             .arg(reader.columnNumber())
-                             .arg(reader.errorString());
-        return false;
-    }
-    return true;
+    return xmlReaderSucceeded(reader, errorText);
 }

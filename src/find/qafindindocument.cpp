@@ -6,7 +6,10 @@
 #include "find/qafindresults.h"
 #include "find/qasearchnodes.h"
 
+#include <QAction>
+#include <QDockWidget>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -57,6 +60,25 @@ QAFindInDocument::QAFindInDocument(QAZynEditor *editor, QWidget *parent)
         connect(model, &QAbstractItemModel::dataChanged, this, &QAFindInDocument::searchLater);
         connect(model, &QAbstractItemModel::modelReset, this, &QAFindInDocument::searchLater);
     }
+}
+
+QAFindInDocument *QAFindInDocument::installDock(QAZynEditor *editor, QMainWindow *window,
+                                                QAction *openAction)
+{
+    auto *dock = new QDockWidget(tr("Find in Document"), window);
+    dock->setObjectName(QStringLiteral("findInDocumentDock"));
+    dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    auto *panel = new QAFindInDocument(editor, dock);
+    dock->setWidget(panel);
+    window->addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->hide();
+
+    connect(openAction, &QAction::triggered, panel, [dock, panel] {
+        dock->show();
+        panel->open();
+    });
+    connect(panel, &QAFindInDocument::closed, dock, &QDockWidget::hide);
+    return panel;
 }
 
 void QAFindInDocument::open()

@@ -8,6 +8,8 @@
 class QAFindBar;
 class QAFindResults;
 class QAZynEditor;
+class QAction;
+class QMainWindow;
 class QTimer;
 
 // Find in document: the find bar above the list of matches. It searches the editor area's
@@ -19,6 +21,11 @@ class QAFindInDocument : public QWidget
 
 public:
     QAFindInDocument(QAZynEditor *editor, QWidget *parent = nullptr);
+
+    // The panel in a dock at the bottom of the window, hidden until openAction opens it and
+    // hidden again when the panel closes.
+    static QAFindInDocument *installDock(QAZynEditor *editor, QMainWindow *window,
+                                         QAction *openAction);
 
     QAFindBar *bar() const { return m_bar; }
     QAFindResults *results() const { return m_results; }

@@ -50,17 +50,9 @@ void focus(QWidget *widget)
 
 QWidget *macroWidget(QWidget *container, const QDomElement &macro)
 {
-    for (auto *text : container->findChildren<QATextMacro *>()) {
-        if (text->macroElement() == macro)
-            return text;
-    }
-    for (auto *binary : container->findChildren<QABinaryMacro *>()) {
-        if (binary->macroElement() == macro)
-            return binary;
-    }
-    for (auto *optional : container->findChildren<QAOptionnalMacro *>()) {
-        if (optional->macroElement() == macro)
-            return optional;
+    for (auto *widget : container->findChildren<QAMacroWidget *>()) {
+        if (widget->macroElement() == macro)
+            return widget;
     }
     return nullptr;
 }

@@ -1,21 +1,13 @@
 #include "panes/qacheckbox.h"
 
+#include "panes/qafocusreport.h"
+
 QACheckBox::QACheckBox(const QString &text, QWidget *parent)
     : QCheckBox(text, parent)
+    , m_focusReport(QAFocusReport::attach(this, &QACheckBox::checkBoxPressed))
 { }
 
 void QACheckBox::setFocus()
 {
-    m_reporting = true;
-    Q_EMIT checkBoxPressed();
-    QCheckBox::setFocus();
-    m_reporting = false;
-}
-
-void QACheckBox::focusInEvent(QFocusEvent *event)
-{
-    // setFocus() has reported already.
-    if (!m_reporting)
-        Q_EMIT checkBoxPressed();
-    QCheckBox::focusInEvent(event);
+    m_focusReport->setFocus();
 }

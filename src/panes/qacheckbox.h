@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 
+class QAFocusReport;
+
 // Reports that it takes the keyboard focus, however the focus arrives (setFocus(), a click, Tab
 // or a label shortcut), so that a pane knows which field the user works on.
 class QACheckBox : public QCheckBox
@@ -17,9 +19,6 @@ public Q_SLOTS:
 Q_SIGNALS:
     void checkBoxPressed();
 
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-
 private:
-    bool m_reporting = false;
+    QAFocusReport *m_focusReport;
 };

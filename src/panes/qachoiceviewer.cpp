@@ -1,6 +1,5 @@
 #include "panes/qachoiceviewer.h"
 
-#include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
 #include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
@@ -20,17 +19,10 @@
 
 QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
                                QAZynDocBrowser *docBrowser)
-    : QAZynViewer(parent)
-    , docBrowser(docBrowser)
-    , currentElement(element)
-    , element(element)
+    : QANodeViewer(element, parent, docBrowser)
 {
     setObjectName(QStringLiteral("choiceViewer"));
-    if (docBrowser)
-        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
+    QVBoxLayout *layout = createPaneLayout();
     auto *boxLayout = new QVBoxLayout;
     QFrame *box = addFramedBox(this, layout, boxLayout);
 
@@ -55,12 +47,9 @@ QAChoiceViewer::QAChoiceViewer(const QDomElement &element, QWidget *parent,
 
     //: used to display title on comment window, %1 is the subject of the comment
     const QString title = tr("Comment for \"%1\" node ").arg(Zyn::translatedLabel(element));
-    comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
-    comment.edit->setObjectName(QStringLiteral("commentEdit"));
-    comment.title->setObjectName(QStringLiteral("commentLabel"));
-    comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
+    addComment(layout, title);
+    lockCommentWithoutChild();
 
-    connect(comment.edit, &QPlainTextEdit::textChanged, this, &QAChoiceViewer::saveComment);
     connect(choiceBox, &QComboBox::activated, this, &QAChoiceViewer::enableTab);
     connect(tabWidget, &QTabWidget::currentChanged, this, &QAChoiceViewer::updateComment);
 }
@@ -93,20 +82,15 @@ void QAChoiceViewer::addTabs(const QDomElement &choice)
     for (QDomElement onglet = choice.firstChildElement(Zyn::Tag::Onglet); !onglet.isNull();
          onglet = onglet.nextSiblingElement(Zyn::Tag::Onglet), ++position) {
         const QDomElement first = onglet.firstChild().toElement();
-        QWidget *tab = nullptr;
-        if (Zyn::codeTabTags().contains(first.tagName())) {
-            auto *code = new QAFctOnglet(first, this);
-            connect(code, &QAFctOnglet::itemPressed, this, &QAChoiceViewer::updateItemComment);
-            connect(code, &QAFctOnglet::ongletModified, this, &QAChoiceViewer::ongletHasChanged);
-            tab = code;
-        } else if (first.tagName() == Zyn::Tag::Item) {
-            auto *items = new QAItemOnglet(onglet, this);
-            connect(items, &QAItemOnglet::itemPressed, this, &QAChoiceViewer::updateItemComment);
-            connect(items, &QAItemOnglet::ongletModified, this, &QAChoiceViewer::ongletHasChanged);
-            tab = items;
-        }
+        QAOnglet *tab = nullptr;
+        if (Zyn::codeTabTags().contains(first.tagName()))
+            tab = new QAFctOnglet(first, this);
+        else if (first.tagName() == Zyn::Tag::Item)
+            tab = new QAItemOnglet(onglet, this);
         if (!tab)
             continue;
+        connect(tab, &QAOnglet::itemPressed, this, &QAChoiceViewer::updateItemComment);
+        connect(tab, &QAOnglet::ongletModified, this, &QAChoiceViewer::ongletHasChanged);
         tabWidget->addTab(tab, escapeMnemonics(Zyn::translatedLabel(onglet)));
         tabOnglets.append(position);
     }
@@ -135,20 +119,10 @@ bool QAChoiceViewer::isEntrySensitive(int comboIndex) const
     return isSensitive(choiceBox->itemData(comboIndex).toInt());
 }
 
-void QAChoiceViewer::refillComment(const QString &title)
-{
-    comment.refill(title, childText(Zyn::Tag::Comment, currentElement, 1));
-    // Without a COMMENT child there is nowhere to keep what the user would type.
-    comment.edit->setReadOnly(currentElement.firstChildElement(Zyn::Tag::Comment).isNull());
-    if (docBrowser)
-        docBrowser->scrollToAnchor(currentElement.attribute(Zyn::Attr::Doc));
-}
-
 void QAChoiceViewer::showNode()
 {
-    currentElement = element;
     //: used to display title on comment window, %1 is the subject of the comment
-    refillComment(tr("Comment for \"%1\" node ").arg(Zyn::translatedLabel(element)));
+    followComment(element, tr("Comment for \"%1\" node ").arg(Zyn::translatedLabel(element)));
 }
 
 void QAChoiceViewer::ongletHasChanged()
@@ -179,21 +153,13 @@ void QAChoiceViewer::updateComment(int tabIndex)
 
 void QAChoiceViewer::updateItemComment(QDomElement &e)
 {
-    currentElement = e;
     QString subject;
     if (e.hasAttribute(Zyn::Attr::Name))
         subject = e.attribute(Zyn::Attr::Name);
     else
         subject = Zyn::translatedLabel(e.parentNode().toElement());
     //: used to display title on comment window, %1 is the subject of the comment
-    refillComment(tr("Comment for %1 item ").arg(QLatin1Char('"') + subject + QLatin1Char('"')));
-}
-
-void QAChoiceViewer::saveComment()
-{
-    QADocumentEditor::of(currentElement)
-        ->setText(currentElement, Zyn::Tag::Comment, exactPlainText(comment.edit));
-    setModified(true);
+    followComment(e, tr("Comment for %1 item ").arg(QLatin1Char('"') + subject + QLatin1Char('"')));
 }
 
 int QAChoiceViewer::tabShowing(const QDomElement &inside) const

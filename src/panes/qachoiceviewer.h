@@ -1,19 +1,17 @@
 #pragma once
 
-#include "panes/qacommentbox.h"
-#include "panes/qazynviewer.h"
+#include "panes/qanodeviewer.h"
 
 #include <QDomElement>
 #include <QList>
 
-class QAZynDocBrowser;
 class QComboBox;
 class QTabWidget;
 
 // The choice pane: the alternatives of a choice in a combo box, the node's code and macros in
 // tabs usable only while a sensitive alternative is selected, and a comment box that follows the
 // node, the tab or the item the user works on.
-class QAChoiceViewer : public QAZynViewer
+class QAChoiceViewer : public QANodeViewer
 {
     Q_OBJECT
 
@@ -28,13 +26,11 @@ protected Q_SLOTS:
     void enableTab(int index);
     void updateComment(int tabIndex);
     void updateItemComment(QDomElement &e);
-    void saveComment();
 
 private:
     QDomElement choiceElement() const;
     void fillChoices(const QDomElement &choice);
     void addTabs(const QDomElement &choice);
-    void refillComment(const QString &title);
     // Sensitivity of the CHOICEDATA at that position among its kind (from 0).
     bool isSensitive(int index) const;
     // The element with that tag at that position among its kind under CHOICE (from 0).
@@ -45,12 +41,8 @@ private:
     bool revealInTab(const QAFieldRef &field);
     void revealComment(const QAFieldRef &field);
 
-    QAZynDocBrowser *docBrowser;
     QComboBox *choiceBox;
     QTabWidget *tabWidget;
-    QACommentBox comment;
-    QDomElement currentElement;
-    QDomElement element;
     // The ONGLET position of each tab: ONGLETs that make no tab leave gaps.
     QList<int> tabOnglets;
 };

@@ -1,45 +1,21 @@
 #include "panes/qacommentviewer.h"
 
-#include "dialogs/qazyndocbrowser.h"
-#include "document/domtext.h"
-#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
-#include "panes/qacommentbox.h"
 #include "panes/qatextedit.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
 QACommentViewer::QACommentViewer(QDomElement element, QWidget *parent, QAZynDocBrowser *docBrowser)
-    : QAZynViewer(parent)
-    , element(element)
-    , docBrowser(docBrowser)
-    , commentEdit(new QATextEdit(this))
+    : QANodeViewer(element, parent, docBrowser)
 {
-    showNode();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
+    QVBoxLayout *layout = createPaneLayout();
     layout->setSpacing(0);
-
-    commentEdit->setObjectName(QStringLiteral("commentEdit"));
-    commentEdit->setFrameStyle(QFrame::Box | QFrame::Raised);
-    commentEdit->setLineWidth(1);
-    commentEdit->setMidLineWidth(2);
-    setExactPlainText(commentEdit, childText(Zyn::Tag::Comment, element, 1));
-
+    layout->addSpacing(5);
     //: used to display title on comment window, %1 is the subject of the comment
-    auto *title = new QLabel(escapeMnemonics(tr("Comment for %1 node ").arg(titleSubject())), this);
-    title->setObjectName(QStringLiteral("commentLabel"));
-    title->setBuddy(commentEdit);
-
-    layout->addSpacing(5);
-    layout->addWidget(title);
-    layout->addSpacing(5);
-    layout->addWidget(commentEdit);
-
-    connect(commentEdit, &QPlainTextEdit::textChanged, this, &QACommentViewer::saveComment);
+    addComment(layout, tr("Comment for %1 node ").arg(titleSubject()));
+    // The comment is all the pane edits: it takes the whole height.
+    comment.edit->setMaximumHeight(QWIDGETSIZE_MAX);
 }
 
 QString QACommentViewer::titleSubject() const
@@ -53,22 +29,10 @@ QString QACommentViewer::titleSubject() const
     return tr("the root");
 }
 
-void QACommentViewer::showNode()
-{
-    if (docBrowser)
-        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
-}
-
-void QACommentViewer::saveComment()
-{
-    QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment, exactPlainText(commentEdit));
-    setModified(true);
-}
-
 bool QACommentViewer::revealField(const QAFieldRef &field)
 {
     if (field.kind != QAFieldRef::Comment || field.element != element)
         return false;
-    FieldReveal::selectText(commentEdit, field);
+    FieldReveal::selectText(comment.edit, field);
     return true;
 }

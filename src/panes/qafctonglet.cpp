@@ -22,12 +22,10 @@ static QLabel *fixedTextLabel(const QString &text, const QString &name, QWidget 
 static constexpr int BodyLineOffset = 3;
 
 QAFctOnglet::QAFctOnglet(const QDomElement &function, QWidget *parent)
-    : QWidget(parent)
-    , element(function)
+    : QAOnglet(function, parent)
 {
     setObjectName(QStringLiteral("fctOnglet"));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
+    QVBoxLayout *layout = column();
     textEdit = new QATextEdit(this);
     textEdit->setObjectName(QStringLiteral("textEdit"));
     textEdit->makeCodeField(BodyLineOffset);

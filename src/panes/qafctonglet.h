@@ -1,23 +1,17 @@
 #pragma once
 
-#include <QDomElement>
-#include <QWidget>
+#include "panes/qaonglet.h"
 
 class QATextEdit;
 class QMouseEvent;
 
 // A code tab of the choice pane: one function body between its fixed prototype and tail lines.
-class QAFctOnglet : public QWidget
+class QAFctOnglet : public QAOnglet
 {
     Q_OBJECT
 
 public:
     QAFctOnglet(const QDomElement &function, QWidget *parent);
-
-Q_SIGNALS:
-    // The user works on the function; the pane shows its comment.
-    void itemPressed(QDomElement &element);
-    void ongletModified();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -28,5 +22,4 @@ protected Q_SLOTS:
 
 private:
     QATextEdit *textEdit;
-    QDomElement element;
 };

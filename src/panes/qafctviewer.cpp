@@ -1,9 +1,7 @@
 #include "panes/qafctviewer.h"
 
-#include "dialogs/qazyndocbrowser.h"
 #include "dialogs/qazyntextedit.h"
 #include "document/domtext.h"
-#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
 #include "panes/framedbox.h"
@@ -38,16 +36,10 @@ static QLabel *fixedTextLabel(const QString &text, const QString &name, QWidget 
 }
 
 QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser)
-    : QAZynViewer(parent)
-    , element(element)
-    , docBrowser(docBrowser)
+    : QANodeViewer(element, parent, docBrowser)
 {
     setObjectName(QStringLiteral("fctViewer"));
-    if (docBrowser)
-        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
+    QVBoxLayout *layout = createPaneLayout();
     auto *boxLayout = new QVBoxLayout;
     QFrame *box = addFramedBox(this, layout, boxLayout);
 
@@ -70,34 +62,15 @@ QAFctViewer::QAFctViewer(const QDomElement &element, QWidget *parent, QAZynDocBr
     layout->addSpacing(10);
     //: used to display title on comment window, %1 is the subject of the comment
     const QString title = tr("Comment for \"%1\" node ").arg(Zyn::translatedLabel(element));
-    comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
-    comment.edit->setObjectName(QStringLiteral("commentEdit"));
-    comment.title->setObjectName(QStringLiteral("commentLabel"));
-    comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
+    addComment(layout, title);
+    lockCommentWithoutChild();
 
     connect(textEdit, &QPlainTextEdit::textChanged, this, &QAFctViewer::saveText);
-    connect(comment.edit, &QPlainTextEdit::textChanged, this, &QAFctViewer::saveComment);
-}
-
-void QAFctViewer::showNode()
-{
-    if (docBrowser)
-        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
 }
 
 void QAFctViewer::saveText()
 {
-    const QDomElement function = functionElement(element);
-    QADocumentEditor::of(function)->setText(function, Zyn::Tag::ValueText,
-                                            exactPlainText(textEdit));
-    setModified(true);
-}
-
-void QAFctViewer::saveComment()
-{
-    QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment,
-                                           exactPlainText(comment.edit));
-    setModified(true);
+    saveField(functionElement(element), Zyn::Tag::ValueText, textEdit);
 }
 
 bool QAFctViewer::revealField(const QAFieldRef &field)

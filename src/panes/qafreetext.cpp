@@ -1,12 +1,9 @@
 #include "panes/qafreetext.h"
 
-#include "dialogs/qazyndocbrowser.h"
 #include "dialogs/qazyntextedit.h"
 #include "document/domtext.h"
-#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
-#include "panes/qacommentbox.h"
 #include "panes/qasyntaxrules.h"
 #include "panes/qatextedit.h"
 
@@ -14,15 +11,10 @@
 #include <QVBoxLayout>
 
 QAFreeText::QAFreeText(QDomElement element, QWidget *parent, QAZynDocBrowser *docBrowser)
-    : QAZynViewer(parent)
-    , element(element)
-    , docBrowser(docBrowser)
+    : QANodeViewer(element, parent, docBrowser)
     , textEdit(new QAZynTextEdit(this, 0, QStringLiteral("textEdit")))
 {
-    showNode();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
+    QVBoxLayout *layout = createPaneLayout();
     layout->setSpacing(0);
 
     textEdit->setFrameStyle(QFrame::Box | QFrame::Raised);
@@ -40,15 +32,9 @@ QAFreeText::QAFreeText(QDomElement element, QWidget *parent, QAZynDocBrowser *do
     layout->addSpacing(5);
     layout->addWidget(textEdit, 1);
     layout->addSpacing(15);
-    const QACommentBox box
-        = QACommentBox::add(this, layout, tr("Comment for \"%1\" node:").arg(commentSubject()),
-                            childText(Zyn::Tag::Comment, element, 1));
-    box.title->setObjectName(QStringLiteral("commentLabel"));
-    commentEdit = box.edit;
-    commentEdit->setObjectName(QStringLiteral("commentEdit"));
+    addComment(layout, tr("Comment for \"%1\" node:").arg(commentSubject()));
 
     connect(textEdit, &QPlainTextEdit::textChanged, this, &QAFreeText::saveText);
-    connect(commentEdit, &QPlainTextEdit::textChanged, this, &QAFreeText::saveComment);
 }
 
 QString QAFreeText::commentSubject() const
@@ -59,22 +45,9 @@ QString QAFreeText::commentSubject() const
     return Zyn::translatedLabel(element);
 }
 
-void QAFreeText::showNode()
-{
-    if (docBrowser)
-        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
-}
-
 void QAFreeText::saveText()
 {
-    QADocumentEditor::of(element)->setText(element, Zyn::Tag::ValueText, exactPlainText(textEdit));
-    setModified(true);
-}
-
-void QAFreeText::saveComment()
-{
-    QADocumentEditor::of(element)->setText(element, Zyn::Tag::Comment, exactPlainText(commentEdit));
-    setModified(true);
+    saveField(element, Zyn::Tag::ValueText, textEdit);
 }
 
 bool QAFreeText::revealField(const QAFieldRef &field)
@@ -84,7 +57,7 @@ bool QAFreeText::revealField(const QAFieldRef &field)
     if (field.kind == QAFieldRef::Text)
         FieldReveal::selectText(textEdit, field);
     else if (field.kind == QAFieldRef::Comment)
-        FieldReveal::selectText(commentEdit, field);
+        FieldReveal::selectText(comment.edit, field);
     else
         return false;
     return true;

@@ -1,15 +1,11 @@
 #include "panes/qaitemviewer.h"
 
-#include "dialogs/qazyndocbrowser.h"
 #include "document/domtext.h"
-#include "document/qadocumenteditor.h"
 #include "document/zynformat.h"
 #include "panes/fieldreveal.h"
 #include "panes/framedbox.h"
-#include "panes/qabinarymacro.h"
-#include "panes/qaoptionnalmacro.h"
+#include "panes/qamacrowidget.h"
 #include "panes/qatextedit.h"
-#include "panes/qatextmacro.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -17,17 +13,10 @@
 #include <QVBoxLayout>
 
 QAItemViewer::QAItemViewer(const QDomElement &element, QWidget *parent, QAZynDocBrowser *docBrowser)
-    : QAZynViewer(parent)
-    , docBrowser(docBrowser)
-    , currentElement(element)
-    , element(element)
+    : QANodeViewer(element, parent, docBrowser)
 {
     setObjectName(QStringLiteral("itemViewer"));
-    if (docBrowser)
-        docBrowser->scrollToAnchor(element.attribute(Zyn::Attr::Doc));
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
+    QVBoxLayout *layout = createPaneLayout();
     auto *boxLayout = new QVBoxLayout;
     boxLayout->setSpacing(10);
     QFrame *box = addFramedBox(this, layout, boxLayout);
@@ -42,49 +31,23 @@ QAItemViewer::QAItemViewer(const QDomElement &element, QWidget *parent, QAZynDoc
 
     layout->addSpacing(10);
     const QString title = tr("Comment for \"%1\" node:").arg(Zyn::translatedLabel(element));
-    comment = QACommentBox::add(this, layout, title, childText(Zyn::Tag::Comment, element, 1));
-    comment.edit->setObjectName(QStringLiteral("commentEdit"));
-    comment.title->setObjectName(QStringLiteral("commentLabel"));
-    comment.edit->setReadOnly(element.firstChildElement(Zyn::Tag::Comment).isNull());
+    addComment(layout, title);
+    lockCommentWithoutChild();
     layout->addStretch();
-
-    connect(comment.edit, &QPlainTextEdit::textChanged, this, &QAItemViewer::saveComment);
 }
 
 void QAItemViewer::addMacro(const QDomElement &macro, QWidget *box, QBoxLayout *boxLayout)
 {
-    const QString tag = macro.tagName();
-    if (Zyn::textMacroTags().contains(tag)) {
-        auto *widget = new QATextMacro(box, macro);
-        connect(widget, &QATextMacro::isPressed, this, &QAItemViewer::updateComment);
-        connect(widget, &QATextMacro::itemModified, this, &QAItemViewer::itemHasChanged);
-        boxLayout->addWidget(widget);
-    } else if (Zyn::binaryMacroTags().contains(tag)) {
-        auto *widget = new QABinaryMacro(box, macro);
-        connect(widget, &QABinaryMacro::isPressed, this, &QAItemViewer::updateComment);
-        connect(widget, &QABinaryMacro::itemModified, this, &QAItemViewer::itemHasChanged);
-        boxLayout->addWidget(widget);
-    } else if (Zyn::optionalMacroTags().contains(tag)) {
-        auto *widget = new QAOptionnalMacro(box, macro);
-        connect(widget, &QAOptionnalMacro::isPressed, this, &QAItemViewer::updateComment);
-        connect(widget, &QAOptionnalMacro::itemModified, this, &QAItemViewer::itemHasChanged);
+    if (QAMacroWidget *widget = QAMacroWidget::create(box, macro)) {
+        connect(widget, &QAMacroWidget::isPressed, this, &QAItemViewer::updateComment);
+        connect(widget, &QAMacroWidget::itemModified, this, &QAItemViewer::itemHasChanged);
         boxLayout->addWidget(widget);
     }
 }
 
-void QAItemViewer::refillComment(const QString &title)
-{
-    comment.refill(title, childText(Zyn::Tag::Comment, currentElement, 1));
-    // Without a COMMENT child there is nowhere to keep what the user would type.
-    comment.edit->setReadOnly(currentElement.firstChildElement(Zyn::Tag::Comment).isNull());
-    if (docBrowser)
-        docBrowser->scrollToAnchor(currentElement.attribute(Zyn::Attr::Doc));
-}
-
 void QAItemViewer::updateComment(QDomElement &macro)
 {
-    currentElement = macro;
-    refillComment(tr("Comment for \"%1\" item:").arg(macro.attribute(Zyn::Attr::Name)));
+    followComment(macro, tr("Comment for \"%1\" item:").arg(macro.attribute(Zyn::Attr::Name)));
 }
 
 void QAItemViewer::itemHasChanged()
@@ -92,18 +55,11 @@ void QAItemViewer::itemHasChanged()
     setModified(true);
 }
 
-void QAItemViewer::saveComment()
-{
-    QADocumentEditor::of(currentElement)
-        ->setText(currentElement, Zyn::Tag::Comment, exactPlainText(comment.edit));
-    setModified(true);
-}
-
 void QAItemViewer::showNode()
 {
-    currentElement = element;
     const QByteArray label = element.attribute(Zyn::Attr::Label).toUtf8();
-    refillComment(QCoreApplication::translate("XDP Labels", "Comment for \"%1\" node:")
+    followComment(element,
+                  QCoreApplication::translate("XDP Labels", "Comment for \"%1\" node:")
                       .arg(QCoreApplication::translate("xdp", label.constData())));
 }
 

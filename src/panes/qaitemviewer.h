@@ -1,16 +1,12 @@
 #pragma once
 
-#include "panes/qacommentbox.h"
-#include "panes/qazynviewer.h"
+#include "panes/qanodeviewer.h"
 
-#include <QDomElement>
-
-class QAZynDocBrowser;
 class QBoxLayout;
 
 // The item pane: one row per macro of the node, and a comment box that follows the macro the
 // user works on.
-class QAItemViewer : public QAZynViewer
+class QAItemViewer : public QANodeViewer
 {
     Q_OBJECT
 
@@ -23,14 +19,7 @@ public:
 protected Q_SLOTS:
     void updateComment(QDomElement &macro);
     void itemHasChanged();
-    void saveComment();
 
 private:
     void addMacro(const QDomElement &macro, QWidget *box, QBoxLayout *boxLayout);
-    void refillComment(const QString &title);
-
-    QAZynDocBrowser *docBrowser;
-    QACommentBox comment;
-    QDomElement currentElement;
-    QDomElement element;
 };

@@ -1,21 +1,13 @@
 #include "panes/qalineedit.h"
 
+#include "panes/qafocusreport.h"
+
 QALineEdit::QALineEdit(QWidget *parent)
     : QLineEdit(parent)
+    , m_focusReport(QAFocusReport::attach(this, &QALineEdit::linePressed))
 { }
 
 void QALineEdit::setFocus()
 {
-    m_reporting = true;
-    Q_EMIT linePressed();
-    QLineEdit::setFocus();
-    m_reporting = false;
-}
-
-void QALineEdit::focusInEvent(QFocusEvent *event)
-{
-    // setFocus() has reported already.
-    if (!m_reporting)
-        Q_EMIT linePressed();
-    QLineEdit::focusInEvent(event);
+    m_focusReport->setFocus();
 }

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+class QAFocusReport;
+
 // Reports that it takes the keyboard focus, however the focus arrives (setFocus(), a click, Tab
 // or a label shortcut), so that a pane knows which field the user works on.
 class QALineEdit : public QLineEdit
@@ -17,9 +19,6 @@ public Q_SLOTS:
 Q_SIGNALS:
     void linePressed();
 
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-
 private:
-    bool m_reporting = false;
+    QAFocusReport *m_focusReport;
 };

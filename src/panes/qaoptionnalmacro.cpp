@@ -5,26 +5,12 @@
 #include "panes/qacheckbox.h"
 #include "panes/qalineedit.h"
 
-#include <QCoreApplication>
-#include <QHBoxLayout>
-
 QAOptionnalMacro::QAOptionnalMacro(QWidget *parent, const QDomElement &macro)
-    : QWidget(parent)
-    , element(macro)
+    : QAMacroWidget(parent, macro)
 {
     setObjectName(QStringLiteral("optionalMacro"));
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    const QByteArray name = element.attribute(Zyn::Attr::Name).toUtf8();
-    const QString text = QCoreApplication::translate("QAOptionnalMacro", name.constData());
-    checkBox = new QACheckBox(QString(text).replace(QLatin1Char('&'), QLatin1String("&&")), this);
-    checkBox->setObjectName(QStringLiteral("macroSwitch"));
-    layout->addWidget(checkBox);
-    layout->addSpacing(10);
-    lineEdit = new QALineEdit(this);
-    lineEdit->setObjectName(QStringLiteral("macroValue"));
-    layout->addWidget(lineEdit);
+    checkBox = addSwitch();
+    lineEdit = addValueField();
 
     // Only an explicit "0" disables the field: a macro without Defined stays editable.
     const QString defined = element.attribute(Zyn::Attr::Defined);
@@ -53,11 +39,8 @@ void QAOptionnalMacro::saveButtonState(bool checked)
     Q_EMIT isPressed(element);
     lineEdit->setEnabled(checked);
     const QString name = element.attribute(Zyn::Attr::Name);
-    QADocumentEditor::of(element)->setAttribute(
-        element, Zyn::Attr::Defined, checked ? Zyn::Value::On : Zyn::Value::Off,
-        QADocumentEditor::Step,
-        checked ? tr("Defined %1").arg(name) : tr("Undefined %1").arg(name));
-    Q_EMIT itemModified();
+    saveSwitch(Zyn::Attr::Defined, checked,
+               checked ? tr("Defined %1").arg(name) : tr("Undefined %1").arg(name));
 }
 
 void QAOptionnalMacro::saveText(const QString &)

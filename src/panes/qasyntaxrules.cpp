@@ -13,21 +13,31 @@ QSet<QString> words(const char *list)
     return QSet<QString>(split.begin(), split.end());
 }
 
-QASyntaxRules cRules()
+// What each language states first: its keywords, its line-comment mark and its quotes.
+QASyntaxRules rulesFor(QACodeLanguage language, const char *keywords, const char *lineComment,
+                       const char *quotes)
 {
     QASyntaxRules rules;
-    rules.language = QACodeLanguage::Cpp;
-    rules.keywords = words(
+    rules.language = language;
+    rules.keywords = words(keywords);
+    rules.lineComments = { QString::fromLatin1(lineComment) };
+    rules.stringQuotes = QString::fromLatin1(quotes);
+    return rules;
+}
+
+QASyntaxRules cRules()
+{
+    QASyntaxRules rules = rulesFor(
+        QACodeLanguage::Cpp,
         "auto break case char const continue default do double else enum extern float for goto "
         "if inline int long register restrict return short signed sizeof static struct switch "
         "typedef union unsigned void volatile while bool true false class namespace template "
         "typename public private protected virtual new delete this try catch throw using "
         "nullptr operator friend explicit constexpr override final noexcept mutable static_cast "
-        "dynamic_cast reinterpret_cast const_cast NULL");
-    rules.lineComments = { QStringLiteral("//") };
+        "dynamic_cast reinterpret_cast const_cast NULL",
+        "//", "\"'");
     rules.blockCommentStart = QStringLiteral("/*");
     rules.blockCommentEnd = QStringLiteral("*/");
-    rules.stringQuotes = QStringLiteral("\"'");
     rules.preprocessorLines = true;
     return rules;
 }
@@ -48,18 +58,16 @@ QASyntaxRules javaRules()
 
 QASyntaxRules adaRules()
 {
-    QASyntaxRules rules;
-    rules.language = QACodeLanguage::Ada;
-    rules.keywords = words(
+    QASyntaxRules rules = rulesFor(
+        QACodeLanguage::Ada,
         "abort abs abstract accept access aliased all and array at begin body case constant "
         "declare delay delta digits do else elsif end entry exception exit for function generic "
         "goto if in interface is limited loop mod new not null of or others out overriding "
         "package pragma private procedure protected raise range record rem renames requeue "
         "return reverse select separate subtype synchronized tagged task terminate then type "
-        "until use when while with xor");
+        "until use when while with xor",
+        "--", "\"'");
     rules.keywordsIgnoreCase = true;
-    rules.lineComments = { QStringLiteral("--") };
-    rules.stringQuotes = QStringLiteral("\"'");
     rules.backslashEscapes = false;
     rules.apostropheOnlyInCharLiterals = true;
     return rules;
@@ -67,15 +75,13 @@ QASyntaxRules adaRules()
 
 QASyntaxRules perlRules()
 {
-    QASyntaxRules rules;
-    rules.language = QACodeLanguage::Perl;
-    rules.keywords = words(
+    QASyntaxRules rules = rulesFor(
+        QACodeLanguage::Perl,
         "my our local sub if elsif else unless while until for foreach do last next redo return "
         "use no require package and or not xor eq ne lt gt le ge cmp die warn print printf "
         "sprintf open close defined undef exists delete push pop shift unshift split join keys "
-        "values each scalar wantarray chomp system exec exit eval ref bless qw qq BEGIN END");
-    rules.lineComments = { QStringLiteral("#") };
-    rules.stringQuotes = QStringLiteral("\"'`");
+        "values each scalar wantarray chomp system exec exit eval ref bless qw qq BEGIN END",
+        "#", "\"'`");
     rules.podBlocks = true;
     rules.multiLineStrings = true;
     rules.sigils = QStringLiteral("$@%");

@@ -1,27 +1,18 @@
 #include "panes/qatextedit.h"
 
+#include "panes/qafocusreport.h"
 #include "panes/qalonglines.h"
 
 #include <QTextDocument>
 
 QATextEdit::QATextEdit(QWidget *parent)
     : QAPlainTextEdit(parent)
+    , m_focusReport(QAFocusReport::attach(this, &QATextEdit::isPressed))
 { }
 
 void QATextEdit::setFocus()
 {
-    m_reporting = true;
-    Q_EMIT isPressed();
-    QPlainTextEdit::setFocus();
-    m_reporting = false;
-}
-
-void QATextEdit::focusInEvent(QFocusEvent *event)
-{
-    // setFocus() has reported already.
-    if (!m_reporting)
-        Q_EMIT isPressed();
-    QPlainTextEdit::focusInEvent(event);
+    m_focusReport->setFocus();
 }
 
 QString exactPlainText(const QPlainTextEdit *edit)

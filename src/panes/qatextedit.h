@@ -2,6 +2,8 @@
 
 #include "panes/qaplaintextedit.h"
 
+class QAFocusReport;
+
 // Reports that it takes the keyboard focus, however the focus arrives (setFocus(), a click, Tab
 // or a label shortcut), so that a pane knows which field the user works on.
 class QATextEdit : public QAPlainTextEdit
@@ -17,11 +19,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     void isPressed();
 
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-
 private:
-    bool m_reporting = false;
+    QAFocusReport *m_focusReport;
 };
 
 class QPlainTextEdit;

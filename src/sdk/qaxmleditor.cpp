@@ -4,6 +4,7 @@
 #include "sdk/qaxmlblanktext.h"
 #include "sdk/qaxmlentitycheck.h"
 #include "sdk/qaxmlquickprescan.h"
+#include "sdk/xmlreadererror.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,10 +49,9 @@ static bool readerPrescan(const QByteArray &data, QString *errorText,
         case QXmlStreamReader::StartElement:
             if (++depth > ZynXmlLimits::MaximumNesting) {
                 if (errorText)
-                    *errorText = QStringLiteral("%1:%2: elements nested deeper than %3 levels")
-                                     .arg(reader.lineNumber())
-                                     .arg(reader.columnNumber())
-                                     .arg(ZynXmlLimits::MaximumNesting);
+                    *errorText = xmlErrorAt(reader,
+                                            QStringLiteral("elements nested deeper than %1 levels")
+                                                .arg(ZynXmlLimits::MaximumNesting));
                 return false;
             }
             if (recorder.wanted())
@@ -65,15 +65,7 @@ static bool readerPrescan(const QByteArray &data, QString *errorText,
             break;
         }
     }
-    if (reader.hasError()) {
-        if (errorText)
-            *errorText = QStringLiteral("%1:%2: %3")
-                             .arg(reader.lineNumber())
-                             .arg(reader.columnNumber())
-                             .arg(reader.errorString());
-        return false;
-    }
-    return true;
+    return xmlReaderSucceeded(reader, errorText);
 }
 
 // Refuses what the DOM would choke on, before the DOM sees it, and notes attribute orders and the
