@@ -152,6 +152,12 @@ private Q_SLOTS:
                  TestEnvironment::stagedTree() + "/lib/pixmap/" + image);
         QVERIFY(QFileInfo(QAZynSplashWindow::imagePath("zyneditor")).isFile());
         QVERIFY(splash.autoFillBackground());
+        // The picture is read when the splash is first drawn, and drawn in that same pass.
+        const QImage picture(QAZynSplashWindow::imagePath("zyneditor"));
+        const QImage shown = splash.grab().toImage();
+        for (const QPoint at : { QPoint(0, 0), QPoint(325, 230), QPoint(649, 459) })
+            QCOMPARE(QColor(shown.pixel(at)), QColor(picture.pixel(at)));
+        QCOMPARE(QColor(splash.grab().toImage().pixel(325, 230)), QColor(picture.pixel(325, 230)));
     }
 
     void splashWithoutImage()

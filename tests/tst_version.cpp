@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
+#include <QThread>
+#include <QTimer>
 
 // The version checker against fake and real zynver.pl scripts: the list it learns, how it
 // classifies, the update command lines and how failed runs are reported.
@@ -220,6 +222,23 @@ private Q_SLOTS:
         QVERIFY(m_errors.isEmpty());
         QCOMPARE(int(checker.checkVersion(QStringLiteral("V2007"))),
                  int(QAZYNVersion::VersionOutdated));
+    }
+
+    // A list that is complete by the time it is awaited is read without turning the event loop:
+    // nothing else of the window runs in the middle of its construction.
+    void readsAFinishedListAtOnce()
+    {
+        fake("V2008\n");
+        QAZYNVersion checker(QStringLiteral("zyneditor"), QAZYNVersion::DefaultTimeLimit,
+                             QAZYNVersion::ListInBackground);
+        // The fake ends within milliseconds; it is given far longer.
+        QThread::msleep(1000);
+        bool posted = false;
+        QTimer::singleShot(0, this, [&posted] { posted = true; });
+        checker.waitForVersionList();
+        QCOMPARE(checker.versionList(), QStringList { "V2008" });
+        QVERIFY(!posted);
+        QTRY_VERIFY(posted);
     }
 
     void reportsABackgroundStartFailureWhereAwaited()

@@ -4,9 +4,12 @@
 #include "services/productflavour.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QPixmap>
+#include <QPainter>
 #include <QScreen>
+
+#include <utility>
 
 QAZynSplashWindow::QAZynSplashWindow(const QString &programPath, QWidget *parent,
                                      const QString &name)
@@ -18,13 +21,26 @@ QAZynSplashWindow::QAZynSplashWindow(const QString &programPath, QWidget *parent
         move(centredPosition(screen->geometry()));
 
     // Without its picture the splash stays plain: nothing worth a message at start-up.
-    const QPixmap picture(imagePath(programPath));
-    if (!picture.isNull()) {
-        QPalette background = palette();
-        background.setBrush(QPalette::Window, picture);
-        setPalette(background);
+    const QString path = imagePath(programPath);
+    if (QFileInfo(path).isFile()) {
+        m_picturePath = path;
         setAutoFillBackground(true);
     }
+}
+
+void QAZynSplashWindow::paintEvent(QPaintEvent *event)
+{
+    if (!m_picturePath.isEmpty()) {
+        m_picture.load(std::exchange(m_picturePath, QString()));
+        if (!m_picture.isNull()) {
+            QPalette background = palette();
+            background.setBrush(QPalette::Window, m_picture);
+            setPalette(background);
+            // The background of this pass was filled before the picture was known.
+            QPainter(this).drawPixmap(0, 0, m_picture);
+        }
+    }
+    QFrame::paintEvent(event);
 }
 
 QPoint QAZynSplashWindow::centredPosition(const QRect &screen)

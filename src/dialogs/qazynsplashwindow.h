@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPixmap>
 
 // The picture shown in the middle of the screen while the main window builds itself.
 class QAZynSplashWindow : public QFrame
@@ -18,4 +19,12 @@ public:
     static QPoint centredPosition(const QRect &screen);
     // The flavour's picture in the installation's lib/pixmap.
     static QString imagePath(const QString &programPath);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Read when first painted: a quick start replaces the splash before it is ever drawn.
+    QString m_picturePath;
+    QPixmap m_picture;
 };

@@ -72,8 +72,11 @@ void QAZYNVersion::waitForVersionList()
         showError(std::exchange(m_startFailure, QString()));
     if (!m_waitingForList)
         return;
-    // The splash and the rest of the user interface stay serviced while the list comes.
+    // A list that has come already is read at once. Otherwise the splash and the rest of the
+    // user interface stay serviced while it comes.
     QAScriptRunner *run = m_process;
+    if (run->waitForFinished(0))
+        return;
     QEventLoop loop;
     connect(run, &QAScriptRunner::finished, &loop, &QEventLoop::quit);
     QTimer limit;

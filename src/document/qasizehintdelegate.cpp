@@ -45,14 +45,12 @@ QSize QASizeHintDelegate::sizeHint(const QStyleOptionViewItem &option,
     // The item's font as the style sees it: what it leaves unset comes from the view's.
     const QVariant font = index.data(Qt::FontRole);
     const QVariant check = index.data(Qt::CheckStateRole);
-    Look look {
-        index.data(Qt::DisplayRole).toString(),
-        (font.isValid() ? qvariant_cast<QFont>(font).resolve(option.font) : option.font).key(),
-        decoration,
-        option.decorationSize,
-        check.isValid() ? check.toInt() : -1,
-        int(option.features)
-    };
+    Look look { index.data(Qt::DisplayRole).toString(),
+                font.isValid() ? qvariant_cast<QFont>(font).resolve(option.font) : option.font,
+                decoration,
+                option.decorationSize,
+                check.isValid() ? check.toInt() : -1,
+                int(option.features) };
     if (const auto known = m_sizes.constFind(look); known != m_sizes.cend())
         return *known;
     if (m_sizes.size() >= MaxLooks)

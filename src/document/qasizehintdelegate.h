@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QStyledItemDelegate>
 
@@ -19,7 +20,7 @@ private:
     struct Look
     {
         QString text;
-        QString font;
+        QFont font;
         qint64 icon;
         QSize decorationSize;
         int checkState;

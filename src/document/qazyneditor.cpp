@@ -94,6 +94,10 @@ void QAZynEditor::setUpTree()
     m_editorTree->setHeaderHidden(true);
     m_editorTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_editorTree->header()->setStretchLastSection(false);
+    // The header is hidden: its label takes no part in the column's width, and its minimum is
+    // measured once rather than at every one of the column's resizes.
+    m_editorTree->headerItem()->setSizeHint(0, QSize(0, 0));
+    m_editorTree->header()->setMinimumSectionSize(m_editorTree->header()->minimumSectionSize());
     m_editorTree->setUniformRowHeights(true);
     m_editorTree->setSortingEnabled(false);
     m_editorTree->setRootIsDecorated(true);
