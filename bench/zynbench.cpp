@@ -3,12 +3,13 @@
 // ratio, then one machine-readable line ("ZYNBENCH {json}"). It asserts nothing.
 //
 //   zynbench [--sizes 1,10,50] [--repeat N] [--switches N] [--keys N] [--attributes N]
-//            [--keep DIR] [--profile load|bareopen|tree|firstpane|search|browse|type|save|baresave]
-//            [--long-lines-only]
+//            [--keep DIR] [--long-lines-only]
+//            [--profile load|bareopen|tree|firstpane|search|browse|type|save|baresave|
+//                       longkey|longfilekey]
 //   zynbench --generate MB FILE
 //
 // Under valgrind --tool=callgrind --collect-atstart=no, --profile collects the first run of one
-// phase only.
+// phase only (longkey and longfilekey: typing into the 10 MB comment and carried-file lines).
 //
 // The modes --rss-base, --rss-dom FILE, --rss-editor FILE, --open-child FILE, --startup-bare and
 // the environment variable ZYN_BENCH_MODE=startup are the benchmark's own child processes.
@@ -414,8 +415,9 @@ void sendKey(QWidget *widget, int key, const QString &text)
 }
 
 // Types `count` characters into the middle of the edit; each sample is one keystroke with the
-// events it causes handled (repaint and document write included).
-Samples typeInto(QPlainTextEdit *edit, int count)
+// events it causes handled (repaint and document write included). `phase` names the run for
+// --profile.
+Samples typeInto(QPlainTextEdit *edit, int count, const char *phase = "type")
 {
     edit->setFocus();
     QTextCursor cursor = edit->textCursor();
@@ -423,7 +425,7 @@ Samples typeInto(QPlainTextEdit *edit, int count)
     edit->setTextCursor(cursor);
     settle();
     Samples samples;
-    ProfiledPhase profiled("type");
+    ProfiledPhase profiled(phase);
     for (int i = 0; i < count; ++i) {
         Stopwatch watch;
         sendKey(edit, Qt::Key_X, QStringLiteral("x"));
@@ -1054,7 +1056,7 @@ void measureLongLines(const Options &options, const QString &directory)
     settle();
     if (QPlainTextEdit *edit = paneEdit(*editor, "commentEdit"))
         printSamples(QStringLiteral("long_key_comment"), "keystroke in a 10 MB comment line",
-                     typeInto(edit, options.keys), 16);
+                     typeInto(edit, options.keys, "longkey"), 16);
     editor = newEditor();
     root = editor->getRootElement(directory + QStringLiteral("/file-line.xdp"));
     editor->buildTree(root);
@@ -1063,7 +1065,7 @@ void measureLongLines(const Options &options, const QString &directory)
     settle();
     if (QPlainTextEdit *edit = paneEdit(*editor, "textEdit"))
         printSamples(QStringLiteral("long_key_file"), "keystroke in a 10 MB carried-file line",
-                     typeInto(edit, options.keys), 16);
+                     typeInto(edit, options.keys, "longfilekey"), 16);
 }
 
 int runAll(const Options &options)

@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSet>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -386,6 +387,76 @@ private Q_SLOTS:
             QVERIFY(block.text().isEmpty() || !block.text().front().isLowSurrogate());
         // Only a hang fails here; the benchmark measures the speed.
         QVERIFY2(timer.elapsed() < 60000, "a long line blocked the fields");
+    }
+
+    void readTextReusesOnlyFreeStorage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("reused");
+        const QString line
+            = QString(3 * QALongLines::PieceLength, u'a') + QStringLiteral("\nb\u00a0");
+        const int fits = int(line.size()) + 100;
+        QTest::newRow("free and large enough") << line << fits << false << true;
+        QTest::newRow("held by someone else") << line << fits << true << false;
+        QTest::newRow("too small") << line << 10 << false << false;
+        QTest::newRow("far too large for the text") << line << 100 * fits << false << false;
+        QTest::newRow("no long line") << QStringLiteral("a\nb\u00a0") << fits << false << false;
+    }
+    void readTextReusesOnlyFreeStorage()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, capacity);
+        QFETCH(bool, held);
+        QFETCH(bool, reused);
+        QATextEdit edit;
+        edit.setExactText(text);
+        QString storage;
+        storage.reserve(capacity);
+        storage.append(QStringLiteral("old"));
+        const QString holder = held ? storage : QString();
+        const QChar *before = storage.constData();
+        QALongLines::readText(edit.document(), &storage);
+        QCOMPARE(storage, text);
+        QCOMPARE(storage.constData() == before, reused);
+        if (held)
+            QCOMPARE(holder, QStringLiteral("old"));
+    }
+
+    // A field reads its text into the memory of a text it gave out before once nobody holds that
+    // any more; a text still held never changes.
+    void textsGivenOutStayAsTheyWere()
+    {
+        QString expected = QString(2 * QALongLines::PieceLength + 7, u'a') + QStringLiteral("\nb");
+        QATextEdit edit;
+        edit.setExactText(expected);
+        QTextCursor cursor = edit.textCursor();
+        cursor.movePosition(QTextCursor::End);
+        edit.setTextCursor(cursor);
+        QList<std::pair<QString, QString>> kept;
+        QSet<const QChar *> released;
+        int reuses = 0;
+        for (int i = 0; i < 12; ++i) {
+            if (i < 8) {
+                QTest::keyClick(&edit, Qt::Key_X);
+                expected += u'x';
+            } else {
+                QTest::keyClick(&edit, Qt::Key_Backspace);
+                expected.chop(1);
+            }
+            const QString text = edit.exactText();
+            QCOMPARE(text, expected);
+            if (released.contains(text.constData()))
+                ++reuses;
+            if (i % 2 == 0)
+                kept.append({ text, QString(text.constData(), text.size()) });
+            else
+                released.insert(text.constData());
+        }
+        for (const auto &[text, copy] : std::as_const(kept))
+            QCOMPARE(text, copy);
+        QVERIFY(reuses > 0);
     }
 
     void positionsMapBetweenTextAndPieces()

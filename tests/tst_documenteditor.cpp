@@ -228,6 +228,23 @@ private Q_SLOTS:
         QCOMPARE(change.cursor, 7); // "root: a| note": after what was typed
     }
 
+    void undoReportsWhereAfterTyping()
+    {
+        // Keystrokes merged into one step, then the history's own jumps (the History dock).
+        const QDomElement root = m_document.documentElement();
+        QSignalSpy spy(m_door.get(), &QADocumentEditor::revisited);
+        for (const char *typed : { "root a note", "root ab note" })
+            m_door->setText(root, "COMMENT", typed);
+        QCOMPARE(m_door->undoStack()->count(), 1);
+        QCOMPARE(spy.count(), 0);
+        m_door->undoStack()->setIndex(0);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.takeFirst().at(0).value<QADocumentChange>().cursor, 5); // "root |note"
+        m_door->undoStack()->setIndex(1);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.takeFirst().at(0).value<QADocumentChange>().cursor, 8); // "root ab |note"
+    }
+
     void removedElementComesBackItself()
     {
         const QDomElement file = find(m_document.documentElement(), "NEWCMDFILE");

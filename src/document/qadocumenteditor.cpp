@@ -4,6 +4,7 @@
 #include "document/qaattributecommand.h"
 #include "document/qaplacementcommand.h"
 #include "document/qatextcommand.h"
+#include "document/qatypingcommand.h"
 #include "document/zynformat.h"
 
 #include <QCoreApplication>
@@ -67,12 +68,12 @@ QADocumentEditor *QADocumentEditor::of(const QDomNode &node)
 
 void QADocumentEditor::execute(QUndoCommand *command)
 {
+    const QScopedValueRollback<bool> pushing(m_pushing, true);
     if (!registeredEditors().contains(this)) {
         command->redo();
         delete command;
         return;
     }
-    const QScopedValueRollback<bool> pushing(m_pushing, true);
     m_stack->push(command);
 }
 
@@ -170,6 +171,16 @@ void QADocumentEditor::noteChange(const QADocumentChange &change)
     m_lastChange = change;
     if (change.kind != QADocumentChange::Placement)
         Q_EMIT elementChanged(change.element, change.name);
+}
+
+void QADocumentEditor::noteFieldChange(QADocumentChange change, const QString &from,
+                                       const QString &to)
+{
+    // Only an undo or a redo shows where the cursor ends. A new step is shown by whoever made it,
+    // and comparing the two texts at every keystroke costs milliseconds in a text of megabytes.
+    if (!m_pushing)
+        change.cursor = QATypingCommand::changeEnd(from, to);
+    noteChange(change);
 }
 
 void QADocumentEditor::noteInserted(const QDomElement &element)

@@ -59,6 +59,8 @@ public:
 
     // Called by the commands as they change the document.
     void noteChange(const QADocumentChange &change);
+    // A field's text or value went from `from` to `to`.
+    void noteFieldChange(QADocumentChange change, const QString &from, const QString &to);
     void noteInserted(const QDomElement &element);
     void noteRemoving(const QDomElement &element);
 

@@ -30,8 +30,7 @@ void QATypingCommand::report(QADocumentChange::Kind kind, const QString &name, c
     change.kind = kind;
     change.element = m_element;
     change.name = name;
-    change.cursor = changeEnd(from, to);
-    m_door->noteChange(change);
+    m_door->noteFieldChange(change, from, to);
 }
 
 int QATypingCommand::changeEnd(const QString &from, const QString &to)

@@ -4,6 +4,8 @@
 #include <QTextBlock>
 #include <QVector>
 
+#include <algorithm>
+
 namespace {
 
 // Marks a block that continues the line of the block before it. Qt keeps a block's user data
@@ -97,13 +99,36 @@ bool QALongLines::continuesLine(const QTextBlock &block)
 
 QString QALongLines::text(const QTextDocument *document)
 {
+    QString text;
+    readText(document, &text);
+    return text;
+}
+
+void QALongLines::readText(const QTextDocument *document, QString *storage)
+{
     if (!hasPieces(document)) {
         // toPlainText() would turn non-breaking spaces into plain ones.
-        QString text = document->toRawText();
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        return text;
+        *storage = document->toRawText();
+        storage->replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return;
     }
-    return text(document, 0, document->characterCount() - 1);
+    // The pieces and the breaks between them: never longer than that.
+    const qsizetype length = document->characterCount() - 1;
+    const qsizetype room = length + length / 8;
+    if (!storage->isDetached() || storage->capacity() < length || storage->capacity() > 2 * room) {
+        // Room to grow, so that typing finds it again at the next keystrokes.
+        *storage = QString();
+        storage->reserve(room);
+    }
+    storage->resize(length);
+    QChar *out = storage->data();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block.position() > 0 && !continuesLine(block))
+            *out++ = u'\n';
+        const QString piece = block.text();
+        out = std::copy(piece.cbegin(), piece.cend(), out);
+    }
+    storage->truncate(out - storage->constData());
 }
 
 QString QALongLines::text(const QTextDocument *document, int from, int to)

@@ -19,6 +19,10 @@ public:
 
     static void setText(QPlainTextEdit *edit, const QString &text);
     static QString text(const QTextDocument *document);
+    // The same, written into storage's memory while nobody else holds it and it fits: a pane
+    // reads its field's whole text at every keystroke, and fresh memory for a text of megabytes
+    // costs more in page faults than the copy itself.
+    static void readText(const QTextDocument *document, QString *storage);
     // The text between two document positions, pieces joined.
     static QString text(const QTextDocument *document, int from, int to);
 

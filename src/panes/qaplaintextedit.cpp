@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QTextBlock>
 
+#include <utility>
+
 QAPlainTextEdit::QAPlainTextEdit(QWidget *parent)
     : QPlainTextEdit(parent)
 {
@@ -36,6 +38,8 @@ QFont QAPlainTextEdit::fixedFont()
 
 void QAPlainTextEdit::setExactText(const QString &text)
 {
+    m_lastText.clear();
+    m_spareText.clear();
     QALongLines::setText(this, text);
     if (m_highlighter && QALongLines::hasPieces(document()))
         m_highlighter->rehighlight();
@@ -43,7 +47,17 @@ void QAPlainTextEdit::setExactText(const QString &text)
 
 QString QAPlainTextEdit::exactText() const
 {
-    return QALongLines::text(document());
+    if (!QALongLines::hasPieces(document())) {
+        m_lastText.clear();
+        m_spareText.clear();
+        return QALongLines::text(document());
+    }
+    // The text read the time before last has left the document by now (the one read last time
+    // is still in it): its memory takes this one.
+    QString text = std::exchange(m_spareText, std::move(m_lastText));
+    QALongLines::readText(document(), &text);
+    m_lastText = text;
+    return text;
 }
 
 void QAPlainTextEdit::makeCodeField(int lineOffset)

@@ -71,4 +71,8 @@ private:
     QACodeHighlighter *m_highlighter = nullptr;
     int m_lineOffset = 0;
     int m_indent = -1;
+    // The texts exactText() gave last and the time before, whose memory the next read reuses
+    // once the document lets go of it.
+    mutable QString m_lastText;
+    mutable QString m_spareText;
 };

@@ -17,6 +17,8 @@ void QATextEdit::setFocus()
 
 QString exactPlainText(const QPlainTextEdit *edit)
 {
+    if (const auto *field = qobject_cast<const QAPlainTextEdit *>(edit))
+        return field->exactText();
     return QALongLines::text(edit->document());
 }
 
