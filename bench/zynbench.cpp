@@ -460,6 +460,9 @@ std::unique_ptr<QAMainWindowEditor> newMainWindow()
         QStringList { QCoreApplication::applicationFilePath() });
     window->resize(1400, 900);
     window->show();
+    // The reference page is laid out just after the first frame: a new window is measured once
+    // its own start-up is over, so that an open counts the open alone.
+    settle();
     settle();
     return window;
 }

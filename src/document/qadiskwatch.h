@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <future>
+
 class QFileSystemWatcher;
 class QTimer;
 
@@ -22,13 +24,14 @@ public:
         bool exists = false;
         QDateTime modified;
         qint64 size = -1;
-        QByteArray hash;
+        // The content's hash. For the file as the editor holds it, it is worked out on a second
+        // thread: opening and saving large documents do not wait for it, and the time and size
+        // settle most comparisons without it.
+        std::shared_future<QByteArray> hash;
 
         static Fingerprint of(const QString &path);
-        bool sameContent(const Fingerprint &other) const
-        {
-            return exists == other.exists && size == other.size && hash == other.hash;
-        }
+        static Fingerprint ofInBackground(const QString &path);
+        bool sameContent(const Fingerprint &other) const;
     };
 
     explicit QADiskWatch(QObject *parent = nullptr);
