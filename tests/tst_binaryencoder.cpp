@@ -2,6 +2,7 @@
 #include "services/productflavour.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
+#include "support/testwidgets.h"
 
 #include <QApplication>
 #include <QDomElement>
@@ -20,15 +21,6 @@ const QByteArray Prelude = "use strict;\n"
                            "open(my $log, '>', \"$0.out\") or die;\n"
                            "print $log $out;\n"
                            "close $log;\n";
-
-QWidget *waitDialog()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("wait dialog when adding binary file"))
-            return widget;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -77,7 +69,7 @@ private Q_SLOTS:
 
         QVERIFY(encoder.start(QStringLiteral("/some/file.bin")));
         QVERIFY(encoder.isRunning());
-        QVERIFY(waitDialog() && waitDialog()->isVisible());
+        QVERIFY(binaryWaitDialog() && binaryWaitDialog()->isVisible());
         QVERIFY(!encoder.start(QStringLiteral("/another.bin"))); // one at a time
         QTRY_COMPARE_WITH_TIMEOUT(encoded.size(), 1, EncoderTimeout);
 
@@ -88,7 +80,7 @@ private Q_SLOTS:
         QCOMPARE(status.size(), 1);
         QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("Adding binary file..."));
         QVERIFY(!encoder.isRunning());
-        QVERIFY(!waitDialog());
+        QVERIFY(!binaryWaitDialog());
         QVERIFY(QFileInfo(outputPath()).isAbsolute());
         QVERIFY(!QFileInfo::exists(QFileInfo(outputPath()).absolutePath()));
     }
@@ -135,7 +127,7 @@ private Q_SLOTS:
             QCOMPARE(reported, expected);
         QCOMPARE(status.last(), QVariantList({ "ERROR during adding binary file.", 2000 }));
         QVERIFY(!encoder.isRunning());
-        QVERIFY(!waitDialog());
+        QVERIFY(!binaryWaitDialog());
         QVERIFY(!QFileInfo::exists(QFileInfo(outputPath()).absolutePath()));
     }
 
@@ -153,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(failed.at(0).at(1).toString(),
                  "/nonexistent/perl-w" + script() + "/some/file.bin\nUnable to run command");
         QCOMPARE(status.last(), QVariantList({ "ERROR: adding binary file aborted.", 2000 }));
-        QVERIFY(!waitDialog());
+        QVERIFY(!binaryWaitDialog());
     }
 };
 

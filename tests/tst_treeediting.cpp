@@ -8,6 +8,7 @@
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
 #include "support/testfiles.h"
+#include "support/testwidgets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,15 +40,6 @@ const QByteArray writeValidOutput
     = "open(my $o, '>', $out) or die;\n"
       "print $o qq{<BASE64 Size=\"2\" Encoding=\"base64\">aGk=</BASE64>\\n};\n"
       "close $o;\n";
-
-QWidget *waitDialog()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("wait dialog when adding binary file"))
-            return widget;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -270,7 +262,7 @@ private Q_SLOTS:
         QCOMPARE(m_tree->renamingItem(), node);
         QVERIFY(m_tree->isModified());
         QCOMPARE(TestFiles::read(userFile), QByteArray("mine"));
-        QVERIFY(!waitDialog());
+        QVERIFY(!binaryWaitDialog());
     }
 
     void failingEncoder_data()
@@ -327,7 +319,7 @@ private Q_SLOTS:
         m_dialogs->answer(chosen);
         m_tree->setCurrentItem(item("Compiler"));
         m_tree->appendBinaryFile();
-        QVERIFY(waitDialog());
+        QVERIFY(binaryWaitDialog());
         QTRY_VERIFY_WITH_TIMEOUT(!m_tree->isAddingBinaryFile(), EncoderTimeout);
 
         const QStringList arguments = fakeArguments();
@@ -354,7 +346,7 @@ private Q_SLOTS:
         QCOMPARE(documentFiles(), filesBefore);
         QCOMPARE(treeFiles().size(), filesBefore.size());
         QVERIFY(!m_tree->isModified());
-        QVERIFY(!waitDialog());
+        QVERIFY(!binaryWaitDialog());
     }
 
     void encoderThatCannotStart()
@@ -378,7 +370,7 @@ private Q_SLOTS:
                      + "\nUnable to run command");
         QCOMPARE(status.last(), QVariantList({ "ERROR: adding binary file aborted.", 2000 }));
         QCOMPARE(documentFiles().size(), 4);
-        QVERIFY(!waitDialog());
+        QVERIFY(!binaryWaitDialog());
     }
 
     void cancelledFileDialogChangesNothing()
@@ -427,7 +419,7 @@ private Q_SLOTS:
         m_tree->appendBinaryFile();
         QVERIFY(m_tree->isAddingBinaryFile());
 
-        QWidget *wait = waitDialog();
+        QWidget *wait = binaryWaitDialog();
         QVERIFY(wait && wait->isVisible());
         QCOMPARE(wait->windowTitle(), caption());
         QVERIFY(!wait->isModal());
@@ -454,7 +446,7 @@ private Q_SLOTS:
         QCOMPARE(status.last().at(0).toString(), lastStatus);
         QCOMPARE(documentFiles().count("data file.bin"), added ? 1 : 0);
         QCOMPARE(m_dialogs->questions().size(), 1);
-        QVERIFY(!waitDialog());
+        QVERIFY(!binaryWaitDialog());
     }
 
     void deletesOnlyCarriedFiles_data()
