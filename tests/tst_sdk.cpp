@@ -1,4 +1,5 @@
 #include "sdk/getpix.h"
+#include "sdk/qabackgroundicon.h"
 #include "sdk/qafileutil.h"
 #include "sdk/qainstall.h"
 #include "sdk/qalogmessagebox.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QTest>
 
@@ -189,30 +191,54 @@ private Q_SLOTS:
         QCOMPARE(words, QStringList({ "/opt/perl/bin/perl", "-w" }));
     }
 
+    // GETPIX and the icons decoded in the background find the same picture: the installation's,
+    // else the built-in one.
     void pixmaps_data()
     {
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("installation icon preferred") << true << QSize(7, 5);
-        QTest::newRow("built-in image without one") << false << QImage(":/images/new.png").size();
+        QTest::addColumn<QString>("installed"); // none, png, bmp (under the .png name), junk
+        QTest::addColumn<QString>("fallback");
+        QTest::addColumn<QSize>("size"); // empty: no picture at all
+        const QSize builtin = QImage(":/images/new.png").size();
+        QTest::newRow("installation icon preferred") << "png"
+                                                     << ":/images/new.png" << QSize(7, 5);
+        QTest::newRow("built-in image without one") << "none"
+                                                    << ":/images/new.png" << builtin;
+        QTest::newRow("installed picture of another format") << "bmp"
+                                                             << ":/images/new.png" << QSize(7, 5);
+        QTest::newRow("unreadable installed picture") << "junk"
+                                                      << ":/images/new.png" << builtin;
+        QTest::newRow("neither") << "none"
+                                 << ":/images/nothing.png" << QSize();
     }
     void pixmaps()
     {
-        QFETCH(bool, installed);
+        QFETCH(QString, installed);
+        QFETCH(QString, fallback);
         QFETCH(QSize, size);
-        QVERIFY(!size.isEmpty());
         const QString tree = m_env->scratch() + "/tree";
         QVERIFY(QDir().mkpath(tree + "/lib/pixmap/icons"));
-        if (installed) {
+        const QString file = tree + "/lib/pixmap/icons/new.png";
+        if (installed == "png" || installed == "bmp") {
             QImage image(7, 5, QImage::Format_RGB32);
             image.fill(Qt::red);
-            QVERIFY(image.save(tree + "/lib/pixmap/icons/new.png"));
+            QVERIFY(image.save(file, installed == "png" ? "PNG" : "BMP"));
+        } else if (installed == "junk") {
+            QVERIFY(TestFiles::write(file, "not a picture"));
         }
         qputenv("CORVINDIR", QFile::encodeName(tree));
         QCOMPARE(builtinImage("new_xpm"), QStringLiteral(":/images/new.png"));
-        const QPixmap pixmap = GETPIX("new_xpm", builtinImage("new_xpm"));
-        QVERIFY(!pixmap.isNull());
+
+        const QPixmap pixmap = GETPIX("new_xpm", fallback);
+        QCOMPARE(pixmap.isNull(), size.isEmpty());
+        const QIcon icon = QABackgroundIcon::load("new_xpm", fallback);
+        QCOMPARE(icon.isNull(), size.isEmpty());
+        if (size.isEmpty())
+            return;
         QCOMPARE(pixmap.size(), size);
+        QCOMPARE(icon.availableSizes(), QList<QSize>({ size }));
+        const QIcon copy = icon; // copies share the one decoding
+        QCOMPARE(copy.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                 pixmap.toImage().convertToFormat(QImage::Format_ARGB32));
     }
 
     void userLibraryCopiesMissingTemplates()
