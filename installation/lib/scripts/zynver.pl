@@ -69,6 +69,7 @@ line on standard error; the file is then left untouched.
 # loading them takes most of the script's start-up time.
 sub load_conversion_modules {
     require Cwd;
+    require Errno;
     require Fcntl;
     require File::Basename;
     require FindBin;
@@ -272,7 +273,7 @@ sub open_temp_beside {
             binmode $out;
             return $out;
         }
-        fail("cannot write beside '$path': $!") unless $!{EEXIST};
+        fail("cannot write beside '$path': $!") unless $! == Errno::EEXIST();
     }
     fail("cannot write beside '$path': no free temporary name in '$dir'");
 }
