@@ -1,4 +1,6 @@
 #include "app/qamainwindoweditor.h"
+#include "app/startupwarmup.h"
+#include "document/qadocumentlock.h"
 #include "services/productflavour.h"
 #include "support/scripteddialogs.h"
 #include "support/testenvironment.h"
@@ -6,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -97,6 +100,59 @@ private Q_SLOTS:
         QVERIFY(window.currentFilePath().isEmpty());
         QCOMPARE(window.windowTitle(), QString::fromLatin1(productTitle()));
         QCOMPARE(dialogs.questions().size(), 0);
+    }
+
+    // The document given on the command line is read while the window is built: it opens as
+    // it is, and one that is refused leaves no lock behind.
+    void opensTheCommandLineDocument_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a template") << TestFiles::read(
+            TestEnvironment::stagedTree() + QStringLiteral("/targets/xml/templatec.xdp"))
+                                    << true;
+        QTest::newRow("a broken file") << QByteArray("<ZYN Version=\"V2009\"><IS>") << false;
+    }
+    void opensTheCommandLineDocument()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, opens);
+        QVERIFY(!content.isEmpty());
+        TestEnvironment environment;
+        ScriptedDialogs dialogs;
+        QString path;
+        QVERIFY(environment.writeScratch(QStringLiteral("given.xdp"), content, &path));
+        QAMainWindowEditor window({ binary(), path });
+        QCOMPARE(window.currentFilePath().isEmpty(), !opens);
+        if (opens)
+            QCOMPARE(TestFiles::read(path), content);
+        QADocumentLock other;
+        QCOMPARE(other.acquire(path),
+                 opens ? QADocumentLock::Result::HeldElsewhere : QADocumentLock::Result::Acquired);
+    }
+
+    // The start-up helper thread never keeps the window waiting for ever, whether it was let go
+    // on, ended early, or never ran.
+    void warmUpNeverHoldsTheStartBack_data()
+    {
+        QTest::addColumn<QString>("how"); // ready, ended early, none
+        QTest::newRow("made ready") << "ready";
+        QTest::newRow("ended before the application was ready") << "ended early";
+        QTest::newRow("no warm-up") << "none";
+    }
+    void warmUpNeverHoldsTheStartBack()
+    {
+        QFETCH(QString, how);
+        if (how != QLatin1String("none")) {
+            StartupWarmUp warmUp;
+            StartupWarmUp::awaitFontConfiguration();
+            if (how == QLatin1String("ready"))
+                warmUp.applicationReady();
+            warmUp.finish();
+        }
+        // Once it has ended, nothing waits for it any more.
+        StartupWarmUp::awaitFontConfiguration();
+        QVERIFY(!QFontDatabase::families().isEmpty());
     }
 
     void flavourComesFromTheInstallation_data()

@@ -1,8 +1,12 @@
 #include "document/qazynwriter.h"
 #include "sdk/qaxmleditor.h"
+#include "sdk/qaxmlreadahead.h"
 #include "support/testenvironment.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -18,6 +22,83 @@ private:
 private Q_SLOTS:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
     void cleanup() { m_env.reset(); }
+
+    // A document read ahead is what reading it then would give: the same tree, attribute orders
+    // and refusal, and the file as it is now when it changed in between.
+    void readAheadGivesWhatAReadGives_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("change"); // none, rewrite, replace, other-path, dropped
+        QTest::addColumn<bool>("relative");
+        QTest::addColumn<QString>("name"); // the root's name as read
+        const QByteArray document = "<ZYN Name=\"one\" b=\"2\" a=\"1\"><IS> <X/> </IS></ZYN>\n";
+        QTest::newRow("unchanged") << document << "none" << false << "one";
+        QTest::newRow("unchanged, relative name") << document << "none" << true << "one";
+        QTest::newRow("refused document") << QByteArray("<ZYN><IS>") << "none" << false << "";
+        QTest::newRow("refused, relative name") << QByteArray("<ZYN><IS>") << "none" << true << "";
+        QTest::newRow("rewritten in place, same size") << document << "rewrite" << false << "two";
+        QTest::newRow("replaced by another file") << document << "replace" << false << "three";
+        QTest::newRow("another file read") << document << "other-path" << false << "other";
+        QTest::newRow("dropped before the read") << document << "dropped" << false << "one";
+    }
+    void readAheadGivesWhatAReadGives()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, change);
+        QFETCH(bool, relative);
+        QFETCH(QString, name);
+        QString path;
+        QVERIFY(m_env->writeScratch(QStringLiteral("doc.xdp"), content, &path));
+        QString other;
+        QVERIFY(m_env->writeScratch(QStringLiteral("other.xdp"), "<ZYN Name=\"other\"/>", &other));
+        const QString previous = QDir::currentPath();
+        const auto restore = qScopeGuard([&previous] { QDir::setCurrent(previous); });
+        if (relative)
+            QVERIFY(QDir::setCurrent(m_env->scratch()));
+        const QString spelled = relative ? QStringLiteral("doc.xdp") : path;
+        QAXmlReadAhead::start(spelled);
+
+        QByteArray now = content;
+        // Lets the thread read the file as it was, so that a change has something to betray.
+        if (change == QLatin1String("rewrite") || change == QLatin1String("replace"))
+            QTest::qWait(100);
+        if (change == QLatin1String("rewrite")) {
+            now.replace("one", "two");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QCOMPARE(file.write(now), now.size());
+            // Same size: only the time tells; make sure it moves even on a coarse clock.
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                     QFileDevice::FileModificationTime));
+        } else if (change == QLatin1String("replace")) {
+            now.replace("one", "three");
+            QString fresh;
+            QVERIFY(m_env->writeScratch(QStringLiteral("fresh.xdp"), now, &fresh));
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QFile::rename(fresh, path));
+        } else if (change == QLatin1String("dropped")) {
+            QAXmlReadAhead::drop();
+        }
+        const QString read = change == QLatin1String("other-path") ? other : spelled;
+
+        QDomDocument early;
+        QString earlyError = QStringLiteral("untouched");
+        QAAttributeOrder earlyOrder;
+        const QDomElement earlyRoot
+            = QAXmlEditor::readRootElement(read, early, &earlyError, &earlyOrder);
+        QAXmlReadAhead::drop();
+
+        QDomDocument direct;
+        QString directError = QStringLiteral("untouched");
+        QAAttributeOrder directOrder;
+        const QDomElement directRoot
+            = QAXmlEditor::readRootElementFromDisk(read, direct, &directError, &directOrder);
+        QCOMPARE(earlyRoot.isNull(), directRoot.isNull());
+        QCOMPARE(earlyError, directError);
+        QCOMPARE(earlyOrder, directOrder);
+        QCOMPARE(early.toString(), direct.toString());
+        QCOMPARE(earlyRoot.attribute(QStringLiteral("Name")), name);
+    }
 
     void refusesUnreadableInput_data()
     {

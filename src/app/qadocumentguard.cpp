@@ -138,15 +138,14 @@ bool QADocumentGuard::mayOpen(const QString &path, bool *openElsewhere)
     *openElsewhere = false;
     if (!QFileInfo(path).isFile() || (normalized(path) == m_path && m_lock.isHeld()))
         return true;
-    QADocumentLock probe;
-    if (probe.acquire(path) != QADocumentLock::Result::HeldElsewhere)
+    if (m_openingLock.acquire(path) != QADocumentLock::Result::HeldElsewhere)
         return true;
     *openElsewhere = true;
     const int answer = QADialogSeam::instance().choice(
         m_window, QMessageBox::Warning, caption(),
         tr("%1\n\nis already open in another editor (%2). Saving in both would overwrite one "
            "editor's changes with the other's.\n\nOpen it anyway?")
-            .arg(path, probe.holder()),
+            .arg(path, m_openingLock.holder()),
         { tr("Open anyway"), tr("Cancel") }, 1, 1);
     return answer == 0;
 }
@@ -196,13 +195,24 @@ void QADocumentGuard::opened(const QString &path, bool watched)
     }
     if (!watched) {
         m_lock.release();
+        m_openingLock.release();
         m_watch.stop();
         return;
     }
     // Opened although another editor has it: the lock stays theirs.
-    if (!m_lock.isHeld())
-        m_lock.acquire(document);
+    if (!m_lock.isHeld()) {
+        if (m_openingLock.holds(document))
+            m_lock.adopt(m_openingLock);
+        else
+            m_lock.acquire(document);
+    }
+    m_openingLock.release();
     m_watch.watch(document);
+}
+
+void QADocumentGuard::openFailed()
+{
+    m_openingLock.release();
 }
 
 bool QADocumentGuard::mayOverwrite(const QString &path)

@@ -33,6 +33,8 @@ public:
     // The document at path is now open as it is on disk (watched and locked unless watched is
     // false, as for a new document that has no file yet).
     void opened(const QString &path, bool watched);
+    // The read that beforeOpen allowed was refused: the lock taken for it goes.
+    void openFailed();
     // Before a save writes path: asks when the file changed on disk since it was read or saved.
     // Answers whether to write; a save under another name the user chose has happened then.
     bool mayOverwrite(const QString &path);
@@ -72,6 +74,8 @@ private:
     QWidget *m_window;
     QADiskWatch m_watch;
     QADocumentLock m_lock;
+    // Taken when asking whether another editor has the file, kept by the open that follows.
+    QADocumentLock m_openingLock;
     QARecoveryStore *m_recovery;
     QString m_path;
     // The recovery copy this session wrote last, to skip writing the same bytes twice.

@@ -7,6 +7,7 @@
 #include "app/qahistorydock.h"
 #include "app/qazyndocumentsession.h"
 #include "app/qazynscriptrun.h"
+#include "app/startupwarmup.h"
 #include "dialogs/qapreferences.h"
 #include "dialogs/qazynaboutdialog.h"
 #include "dialogs/qazyndocbrowser.h"
@@ -18,8 +19,10 @@
 #include "document/qazyneditortree.h"
 #include "find/qafindindocument.h"
 #include "sdk/getpix.h"
+#include "sdk/qabackgroundicon.h"
 #include "sdk/qainstall.h"
 #include "sdk/qares.h"
+#include "sdk/qaxmlreadahead.h"
 #include "services/productflavour.h"
 #include "services/qadialogseam.h"
 
@@ -47,13 +50,15 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     , m_programPath(arguments.value(0))
     , m_commandLineFile(arguments.value(1))
 {
+    m_settings = std::make_unique<QSettings>();
+    readStartupDocumentAhead();
     createDocumentSession();
     createVersionChecker();
     resize(640, 480);
     QAZynSplashWindow splash(m_programPath);
     splash.show();
     setWindowTitle(productCaption());
-    setWindowIcon(GETPIX(windowIconName(), builtinImage(windowIconName())));
+    setWindowIcon(QABackgroundIcon::load(windowIconName(), builtinImage(windowIconName())));
     createActions();
     createToolBars();
     createMenus();
@@ -64,7 +69,6 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     m_findInDocument = QAFindInDocument::installDock(m_editor, this, m_editFindInDocumentAction);
     m_versionChecker->waitForVersionList();
     m_session->attach(m_editor, m_versionChecker);
-    m_settings = std::make_unique<QSettings>();
     openStartupDocument();
     restoreGeometry();
     createPreferences();
@@ -100,7 +104,7 @@ QAction *QAMainWindowEditor::createAction(Operation operation, const char *objec
     action->setShortcut(key);
     if (iconName) {
         const QString name = QLatin1String(iconName);
-        action->setIcon(GETPIX(name, builtinImage(name)));
+        action->setIcon(QABackgroundIcon::load(name, builtinImage(name)));
     }
     if (operation)
         connect(action, &QAction::triggered, this, operation);
@@ -288,6 +292,8 @@ void QAMainWindowEditor::createMenus()
 
 void QAMainWindowEditor::createCentralArea()
 {
+    // The tree is the first to measure text.
+    StartupWarmUp::awaitFontConfiguration();
     auto *box = new QFrame(this);
     box->setObjectName(QStringLiteral("centralBox"));
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -320,7 +326,8 @@ void QAMainWindowEditor::createFindBar()
     connect(this, &QAMainWindowEditor::search, browser, &QAZynDocBrowser::findInDoc);
 }
 
-void QAMainWindowEditor::openStartupDocument()
+// The document given on the command line, else the one last used; empty when there is none.
+QString QAMainWindowEditor::startupDocument() const
 {
     // A missing start-up document is no error: the window just starts empty.
     // A file that is gone is still offered when unsaved work of it was recovered.
@@ -328,14 +335,28 @@ void QAMainWindowEditor::openStartupDocument()
         return !path.isEmpty()
             && (QFileInfo(path).isFile() || QARecoveryStore::hasRecoveryFor(path));
     };
-    if (!m_commandLineFile.isEmpty()) {
-        if (worthOpening(m_commandLineFile))
-            loadFile(m_commandLineFile, false);
-        return;
-    }
+    if (!m_commandLineFile.isEmpty())
+        return worthOpening(m_commandLineFile) ? m_commandLineFile : QString();
     const QString recent = m_settings->value(QLatin1String(RecentFileKey)).toString();
-    if (worthOpening(recent))
-        loadFile(recent, false);
+    return worthOpening(recent) ? recent : QString();
+}
+
+// The start-up document is parsed on a worker thread while the window is built; the open takes
+// that reading if the file has not changed meanwhile.
+void QAMainWindowEditor::readStartupDocumentAhead()
+{
+    const QString path = startupDocument();
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        QAXmlReadAhead::start(path);
+}
+
+void QAMainWindowEditor::openStartupDocument()
+{
+    const QString path = startupDocument();
+    if (!path.isEmpty())
+        loadFile(path, false);
+    // A reading the open did not take (a recovered copy, a refused file) is not kept.
+    QAXmlReadAhead::drop();
 }
 
 void QAMainWindowEditor::restoreGeometry()

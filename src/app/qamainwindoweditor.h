@@ -116,12 +116,14 @@ private:
     void createCentralArea();
     void createFindBar();
     void createVersionChecker();
+    void readStartupDocumentAhead();
     void openStartupDocument();
     void restoreGeometry();
     void createPreferences();
     void createStatusBar();
 
     // Shell helpers
+    QString startupDocument() const;
     using Operation = void (QAMainWindowEditor::*)();
     // An action of the window; triggering it runs the operation, when there is one.
     QAction *createAction(Operation operation, const char *objectName, const QString &text,

@@ -163,8 +163,9 @@ void QAZynDocumentSession::fileGenerateAs()
 void QAZynDocumentSession::loadFile(const QString &path, bool asNew)
 {
     const QString documentPath = asNew ? m_templateDir + QDir::separator() + NewDocumentName : path;
-    if (!path.isEmpty() && m_guard->beforeOpen(path, documentPath, asNew))
-        readDocument(path, documentPath, asNew);
+    if (!path.isEmpty() && m_guard->beforeOpen(path, documentPath, asNew)
+        && !readDocument(path, documentPath, asNew))
+        m_guard->openFailed();
 }
 
 bool QAZynDocumentSession::readDocument(const QString &source, const QString &name, bool asNew)

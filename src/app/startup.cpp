@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "app/fontwarmup.h"
 #include "app/qamainwindoweditor.h"
+#include "app/startupwarmup.h"
 #include "document/qafilesaver.h"
 #include "sdk/qalogmessagebox.h"
 #include "sdk/qauserlibrary.h"
@@ -57,13 +57,13 @@ int zynMain(int argc, char *argv[])
     // A save past a file size limit fails like one on a full disk instead of ending the program
     // with the document unsaved.
     QAFileSaver::ignoreFileSizeSignal();
-    FontWarmUp fonts;
+    StartupWarmUp warmUp;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Velmora Software"));
     QApplication::setApplicationName(QStringLiteral("zyneditor"));
     // Past the checks that end the program at once: the font list is then read to the end.
     setupTranslator(application);
-    fonts.applicationReady();
+    warmUp.applicationReady();
     setProductFlavour(flavourOfInstallation(QString::fromLocal8Bit(qgetenv("CORVINDIR"))));
 
     {
@@ -74,8 +74,9 @@ int zynMain(int argc, char *argv[])
     }
 
     QAMainWindowEditor window(QApplication::arguments());
-    // The window has waited for the font list; the thread has ended or is about to.
-    fonts.finish();
+    // The window has used the font list and the image plugins: the thread has ended or is about
+    // to.
+    warmUp.finish();
     window.show();
     return application.exec();
 }

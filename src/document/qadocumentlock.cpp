@@ -7,6 +7,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 QString lockDirectory()
@@ -48,6 +50,7 @@ QADocumentLock::Result QADocumentLock::acquire(const QString &documentPath)
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
         m_lock = std::move(lock);
+        m_lockPath = path;
         return Result::Acquired;
     }
     if (lock->error() != QLockFile::LockFailedError)
@@ -66,6 +69,21 @@ void QADocumentLock::release()
     if (m_lock)
         m_lock->unlock();
     m_lock.reset();
+    m_lockPath.clear();
+}
+
+bool QADocumentLock::holds(const QString &documentPath) const
+{
+    return isHeld() && m_lockPath == lockPathFor(documentPath);
+}
+
+void QADocumentLock::adopt(QADocumentLock &other)
+{
+    if (&other == this)
+        return;
+    release();
+    m_lock = std::move(other.m_lock);
+    m_lockPath = std::exchange(other.m_lockPath, QString());
 }
 
 bool QADocumentLock::isHeld() const

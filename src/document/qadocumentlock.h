@@ -23,6 +23,10 @@ public:
     Result acquire(const QString &documentPath);
     void release();
     bool isHeld() const;
+    // Whether this holds the lock of documentPath.
+    bool holds(const QString &documentPath) const;
+    // Takes over the lock other holds, releasing this one's.
+    void adopt(QADocumentLock &other);
     // Who holds the lock that acquire() found taken: "process 123 on host", or empty.
     QString holder() const { return m_holder; }
 
@@ -30,5 +34,6 @@ public:
 
 private:
     std::unique_ptr<QLockFile> m_lock;
+    QString m_lockPath;
     QString m_holder;
 };

@@ -4,6 +4,7 @@
 #include "sdk/qaxmlblanktext.h"
 #include "sdk/qaxmlentitycheck.h"
 #include "sdk/qaxmlquickprescan.h"
+#include "sdk/qaxmlreadahead.h"
 #include "sdk/xmlreadererror.h"
 
 #include <QFile>
@@ -89,6 +90,16 @@ static bool prescan(const QByteArray &data, QString *errorText, QAAttributeOrder
 
 QDomElement QAXmlEditor::readRootElement(const QString &path, QDomDocument &document,
                                          QString *errorText, QAAttributeOrder *attributeOrder)
+{
+    QDomElement root;
+    if (QAXmlReadAhead::take(path, document, root, errorText, attributeOrder))
+        return root;
+    return readRootElementFromDisk(path, document, errorText, attributeOrder);
+}
+
+QDomElement QAXmlEditor::readRootElementFromDisk(const QString &path, QDomDocument &document,
+                                                 QString *errorText,
+                                                 QAAttributeOrder *attributeOrder)
 {
     document = QDomDocument();
     if (attributeOrder)

@@ -33,10 +33,15 @@ public:
     // a document checked before it replaces the open one need not be read twice.
     QDomElement adoptDocument(const QDomDocument &document, QAAttributeOrder attributeOrder);
 
-    // The same into a document of the caller's, leaving this editor's document alone.
+    // The same into a document of the caller's, leaving this editor's document alone. A reading
+    // of the same unchanged file started ahead (QAXmlReadAhead) is taken instead of reading again.
     static QDomElement readRootElement(const QString &path, QDomDocument &document,
                                        QString *errorText = nullptr,
                                        QAAttributeOrder *attributeOrder = nullptr);
+    // The same, always from the disk; safe on any thread.
+    static QDomElement readRootElementFromDisk(const QString &path, QDomDocument &document,
+                                               QString *errorText = nullptr,
+                                               QAAttributeOrder *attributeOrder = nullptr);
 
     // Why the last getRootElement answered null ("file:line:column: message").
     QString lastError() const { return m_lastError; }

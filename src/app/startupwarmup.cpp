@@ -1,0 +1,81 @@
+#include "app/startupwarmup.h"
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QStringList>
+
+#ifdef ZYN_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+std::atomic<StartupWarmUp *> StartupWarmUp::s_running { nullptr };
+
+StartupWarmUp::StartupWarmUp()
+    : m_thread(&StartupWarmUp::run, this)
+{
+    s_running = this;
+}
+
+StartupWarmUp::~StartupWarmUp()
+{
+    finish();
+}
+
+void StartupWarmUp::applicationReady()
+{
+    release(true);
+}
+
+void StartupWarmUp::finish()
+{
+    // Not made ready by now, it never will be.
+    release(false);
+    if (m_thread.joinable())
+        m_thread.join();
+    StartupWarmUp *self = this;
+    s_running.compare_exchange_strong(self, nullptr);
+}
+
+void StartupWarmUp::awaitFontConfiguration()
+{
+    if (StartupWarmUp *running = s_running.load())
+        running->waitConfigured();
+}
+
+void StartupWarmUp::waitConfigured()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_isConfigured; });
+}
+
+void StartupWarmUp::release(bool goOn)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_isReleased)
+            return;
+        m_isReleased = true;
+        m_goOn = goOn;
+    }
+    m_changed.notify_all();
+}
+
+void StartupWarmUp::run()
+{
+#ifdef ZYN_HAVE_FONTCONFIG
+    // Parsing the configuration files is most of the cost; the toolkit's own FcInit() then
+    // finds it done.
+    FcInit();
+#endif
+    std::unique_lock lock(m_mutex);
+    m_isConfigured = true;
+    m_changed.notify_all();
+    m_changed.wait(lock, [this] { return m_isReleased; });
+    if (!m_goOn)
+        return;
+    lock.unlock();
+    // Any picture read with its format left to be found loads every image plugin, once; the
+    // first toolbar needs them a little before the first text needs the font list.
+    QImage(QStringLiteral(":/images/new.png"));
+    QFontDatabase::families();
+}
