@@ -1,4 +1,18 @@
 #!/usr/bin/perl
+
+# The format versions, oldest first (see FORMAT HISTORY below).
+my @VERSIONS;
+BEGIN { @VERSIONS = qw(V2007 V2008 V2009) }
+
+# -list runs at every start of the editor: it is answered before the rest of the script, and the
+# pragmas below, are even compiled.
+BEGIN {
+    if ( @ARGV == 1 && $ARGV[0] eq '-list' ) {
+        print "$_\n" for @VERSIONS;
+        exit 0;
+    }
+}
+
 use strict;
 use warnings;
 
@@ -81,14 +95,12 @@ sub load_conversion_modules {
 my $ME    = 'zynver.pl';
 my $USAGE = "Usage: $ME -list | -update FILE [-fromver VERSION] [-tover VERSION]";
 
-# The format history, oldest first: each step brings a document from the
-# version before it up to its own (see FORMAT HISTORY above).
-my @HISTORY = (
-    [ V2007 => undef ],
-    [ V2008 => \&rename_user_fields ],
-    [ V2009 => \&add_sensitive_and_read_only ],
+# The step that brings a document from the version before to each version.
+my %STEP = (
+    V2008 => \&rename_user_fields,
+    V2009 => \&add_sensitive_and_read_only,
 );
-my @VERSIONS = map { $_->[0] } @HISTORY;
+my @HISTORY = map { [ $_ => $STEP{$_} ] } @VERSIONS;
 
 my $temp_path;    # removed on any exit that did not rename it into place
 
