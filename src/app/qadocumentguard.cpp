@@ -130,6 +130,8 @@ bool QADocumentGuard::beforeOpen(const QString &path, const QString &documentPat
     if (openElsewhere || !offerRecovery(documentPath))
         return true;
     restore(documentPath);
+    // A restored document has taken the lock; one that failed leaves it.
+    m_openingLock.release();
     return false;
 }
 
@@ -270,6 +272,7 @@ void QADocumentGuard::closed()
     if (isModified() || !m_recoveryWritten.isEmpty())
         forgetRecovery(m_path);
     m_lock.release();
+    m_openingLock.release();
     m_watch.stop();
     m_path.clear();
 }

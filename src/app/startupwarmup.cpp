@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include <system_error>
+
 #ifdef ZYN_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -11,8 +13,13 @@
 std::atomic<StartupWarmUp *> StartupWarmUp::s_running { nullptr };
 
 StartupWarmUp::StartupWarmUp()
-    : m_thread(&StartupWarmUp::run, this)
 {
+    try {
+        m_thread = std::thread(&StartupWarmUp::run, this);
+    } catch (const std::system_error &) {
+        // No thread to spare: the toolkit does all of it itself, when it first needs it.
+        return;
+    }
     s_running = this;
 }
 

@@ -41,5 +41,5 @@ private:
     bool m_isConfigured = false;
     bool m_isReleased = false;
     bool m_goOn = false;
-    std::thread m_thread; // last: it starts once the members above exist
+    std::thread m_thread; // started once the members above exist
 };

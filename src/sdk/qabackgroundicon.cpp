@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QThreadPool>
 
+#include <chrono>
 #include <future>
 #include <memory>
 #include <optional>
@@ -19,12 +19,28 @@ namespace {
 // the thread that first needs it (a pixmap belongs to the main thread).
 struct Picture
 {
+    QString path; // the installation's, or empty
+    QString fallbackResource;
     std::shared_future<QImage> image;
     std::optional<QIcon> icon;
     // Whether there is a picture to decode at all, known without decoding it: widgets ask
     // isNull() as soon as they are given an icon.
     bool exists = false;
+
+    QImage decode() const
+    {
+        QImage decoded;
+        if (!path.isEmpty())
+            decoded = readPicture(path);
+        if (decoded.isNull())
+            decoded = readPicture(fallbackResource);
+        return decoded;
+    }
 };
+
+// Beyond this, a decoding that has not come (the thread pool could not start a thread) is done
+// where it is needed instead: an icon never holds a paint up for good.
+constexpr std::chrono::seconds DecodingWait { 2 };
 
 class DecodedLaterEngine : public QIconEngine
 {
@@ -62,7 +78,9 @@ private:
     const QIcon &icon()
     {
         if (!m_picture->icon) {
-            const QImage image = m_picture->image.get();
+            const QImage image = m_picture->image.wait_for(DecodingWait) == std::future_status::ready
+                ? m_picture->image.get()
+                : m_picture->decode();
             m_picture->icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
         }
         return *m_picture->icon;
@@ -75,18 +93,16 @@ private:
 
 QIcon QABackgroundIcon::load(const QString &name, const QString &fallbackResource)
 {
-    const QString path = installedPicture(name);
-    auto promise = std::make_shared<std::promise<QImage>>();
     auto picture = std::make_shared<Picture>();
-    picture->exists = !path.isEmpty() || QFileInfo::exists(fallbackResource);
+    picture->path = installedPicture(name);
+    picture->fallbackResource = fallbackResource;
+    picture->exists = !picture->path.isEmpty() || QFileInfo::exists(fallbackResource);
+    auto promise = std::make_shared<std::promise<QImage>>();
     picture->image = promise->get_future().share();
-    QThreadPool::globalInstance()->start([promise, path, fallbackResource] {
-        QImage image;
-        if (!path.isEmpty())
-            image = readPicture(path);
-        if (image.isNull())
-            image = readPicture(fallbackResource);
-        promise->set_value(std::move(image));
-    });
+    // The task keeps its own copy of the names: the icon may be gone before it runs.
+    QThreadPool::globalInstance()->start(
+        [promise, source = Picture { picture->path, picture->fallbackResource, {}, {}, false }] {
+            promise->set_value(source.decode());
+        });
     return QIcon(new DecodedLaterEngine(std::move(picture)));
 }

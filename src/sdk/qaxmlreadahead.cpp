@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <system_error>
 
 #include <sys/stat.h>
 
@@ -83,7 +84,11 @@ void QAXmlReadAhead::start(const QString &path)
     drop();
     const std::lock_guard lock(g_mutex);
     // Made absolute here: the working directory may change before the thread runs.
-    g_reading = std::async(std::launch::async, read, QFileInfo(path).absoluteFilePath());
+    try {
+        g_reading = std::async(std::launch::async, read, QFileInfo(path).absoluteFilePath());
+    } catch (const std::system_error &) {
+        // No thread to spare: the open reads the file itself.
+    }
 }
 
 bool QAXmlReadAhead::take(const QString &path, QDomDocument &document, QDomElement &root,
