@@ -1,6 +1,7 @@
 #include "sdk/qabackgroundicon.h"
 
 #include "sdk/getpix.h"
+#include "services/backgroundpriority.h"
 
 #include <QFileInfo>
 #include <QIconEngine>
@@ -102,6 +103,7 @@ QIcon QABackgroundIcon::load(const QString &name, const QString &fallbackResourc
     // The task keeps its own copy of the names: the icon may be gone before it runs.
     QThreadPool::globalInstance()->start(
         [promise, source = Picture { picture->path, picture->fallbackResource, {}, {}, false }] {
+            lowerThreadPriority();
             promise->set_value(source.decode());
         });
     return QIcon(new DecodedLaterEngine(std::move(picture)));

@@ -1,5 +1,7 @@
 #include "sdk/qaxmlreadahead.h"
 
+#include "services/backgroundpriority.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -56,6 +58,7 @@ std::optional<std::future<std::unique_ptr<Reading>>> g_reading;
 
 std::unique_ptr<Reading> read(const QString &path)
 {
+    lowerThreadPriority();
     auto reading = std::make_unique<Reading>();
     reading->path = path;
     const std::optional<FileStamp> before = stampOf(path);
