@@ -79,7 +79,8 @@ private:
     const QIcon &icon()
     {
         if (!m_picture->icon) {
-            const QImage image = m_picture->image.wait_for(DecodingWait) == std::future_status::ready
+            const QImage image
+                = m_picture->image.wait_for(DecodingWait) == std::future_status::ready
                 ? m_picture->image.get()
                 : m_picture->decode();
             m_picture->icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
