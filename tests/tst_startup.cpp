@@ -1,4 +1,5 @@
 #include "app/qamainwindoweditor.h"
+#include "app/startup.h"
 #include "app/startupwarmup.h"
 #include "document/qadocumentlock.h"
 #include "services/productflavour.h"
@@ -7,12 +8,15 @@
 #include "support/testfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
 // Start-up as the user meets it: what the program refuses before any window exists, and what it
 // starts with anyway.
@@ -129,6 +133,24 @@ private Q_SLOTS:
         QADocumentLock other;
         QCOMPARE(other.acquire(path),
                  opens ? QADocumentLock::Result::HeldElsewhere : QADocumentLock::Result::Acquired);
+    }
+
+    // The program's font skips shaping where the script allows, and every widget inherits
+    // that, fonts set on them included; family and size stay the platform's.
+    void interfaceFontSkipsShaping()
+    {
+        const QFont before = QApplication::font();
+        const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+        setUpInterfaceFont();
+        const QFont after = QApplication::font();
+        QCOMPARE(after.family(), before.family());
+        QCOMPARE(after.pointSizeF(), before.pointSizeF());
+        QVERIFY(after.styleStrategy() & QFont::PreferNoShaping);
+        QWidget widget;
+        QFont code(QStringLiteral("Monospace"));
+        code.setPointSize(before.pointSize() + 2);
+        widget.setFont(code);
+        QVERIFY(widget.font().styleStrategy() & QFont::PreferNoShaping);
     }
 
     // The start-up helper thread never keeps the window waiting for ever, whether it was let go

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -21,6 +22,15 @@ void fatalMessage(const QString &text)
 {
     std::fprintf(stderr, "(%s) %s", "zyneditor", text.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+void setUpInterfaceFont()
+{
+    // Text is shaped only where its script needs it (not Latin): laying text out is most of the
+    // window's first frame, and kerning and ligatures in labels and code are not worth it.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(font);
 }
 
 void setupTranslator(QApplication &application)
@@ -63,6 +73,7 @@ int zynMain(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zyneditor"));
     // Past the checks that end the program at once: the font list is then read to the end.
     setupTranslator(application);
+    setUpInterfaceFont();
     warmUp.applicationReady();
     setProductFlavour(flavourOfInstallation(QString::fromLocal8Bit(qgetenv("CORVINDIR"))));
 
