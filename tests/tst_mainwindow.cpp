@@ -327,6 +327,33 @@ private Q_SLOTS:
         QCOMPARE(searches.last().at(0).value<QASearchRequest>().pattern, QStringLiteral("alpha"));
     }
 
+    // The docks build their contents when first shown, whichever way they are shown: by their
+    // own command or by the window's list of docks.
+    void docksHaveTheirContentsWhenShown_data()
+    {
+        QTest::addColumn<QString>("dock");
+        QTest::addColumn<QString>("content");
+        QTest::newRow("find in document") << "findInDocumentDock"
+                                          << "QAFindInDocument";
+        QTest::newRow("history") << "historyDock"
+                                 << "QUndoView";
+    }
+    void docksHaveTheirContentsWhenShown()
+    {
+        QFETCH(QString, dock);
+        QFETCH(QString, content);
+        auto window = makeWindow();
+        QVERIFY(showActive(*window));
+        auto *widget = window->findChild<QDockWidget *>(dock);
+        QVERIFY(widget);
+        QVERIFY(!widget->isVisible());
+        widget->toggleViewAction()->trigger();
+        QVERIFY(widget->isVisible());
+        QVERIFY(widget->widget());
+        QVERIFY(widget->widget()->inherits(content.toLatin1()));
+        QVERIFY(widget->widget()->isVisible());
+    }
+
     void findInDocumentOpensWithCtrlF()
     {
         auto window = makeWindow();

@@ -9,14 +9,26 @@
 
 QAHistoryDock::QAHistoryDock(QUndoStack *stack, QWidget *parent)
     : QDockWidget(tr("History"), parent)
-    , m_view(new QUndoView(stack, this))
+    , m_stack(stack)
 {
     setObjectName(QStringLiteral("historyDock"));
-    m_view->setObjectName(QStringLiteral("historyView"));
-    m_view->setEmptyLabel(tr("Document opened"));
-    setWidget(m_view);
     toggleViewAction()->setText(tr("&History"));
     toggleViewAction()->setObjectName(QStringLiteral("editHistoryAction"));
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            view();
+    });
+}
+
+QUndoView *QAHistoryDock::view()
+{
+    if (!m_view) {
+        m_view = new QUndoView(m_stack, this);
+        m_view->setObjectName(QStringLiteral("historyView"));
+        m_view->setEmptyLabel(tr("Document opened"));
+        setWidget(m_view);
+    }
+    return m_view;
 }
 
 QAHistoryDock *QAHistoryDock::install(QUndoStack *stack, QMainWindow *window, QMenu *editMenu,

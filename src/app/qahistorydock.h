@@ -17,7 +17,8 @@ class QAHistoryDock : public QDockWidget
 public:
     QAHistoryDock(QUndoStack *stack, QWidget *parent);
 
-    QUndoView *view() const { return m_view; }
+    // The list is made when first asked for or shown: nothing of it is needed before.
+    QUndoView *view();
 
     // A hidden dock on the window, its entry under Undo and Redo in the menu, and their keys
     // routed to the window from any field.
@@ -25,5 +26,6 @@ public:
                                   const QList<QAction *> &undoRedo);
 
 private:
-    QUndoView *m_view;
+    QUndoStack *m_stack;
+    QUndoView *m_view = nullptr;
 };

@@ -66,7 +66,7 @@ QAMainWindowEditor::QAMainWindowEditor(const QStringList &arguments, QWidget *pa
     m_historyDock = QAHistoryDock::install(m_editor->undoStack(), this, m_editMenu,
                                            { m_editUndoAction, m_editRedoAction });
     createFindBar();
-    m_findInDocument = QAFindInDocument::installDock(m_editor, this, m_editFindInDocumentAction);
+    QAFindInDocument::installDock(m_editor, this, m_editFindInDocumentAction);
     m_versionChecker->waitForVersionList();
     m_session->attach(m_editor, m_versionChecker);
     openStartupDocument();

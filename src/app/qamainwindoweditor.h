@@ -13,7 +13,6 @@
 
 class QAction;
 class QAHistoryDock;
-class QAFindInDocument;
 class QAZYNVersion;
 class QAZynDocumentSession;
 class QAZynEditor;
@@ -41,7 +40,6 @@ public:
     QAZynDocumentSession *documentSession() const { return m_session; }
     QComboBox *findBox() const { return m_findBox; }
     QAHistoryDock *historyDock() const { return m_historyDock; }
-    QAFindInDocument *findInDocument() const { return m_findInDocument; }
 
     // The document lifecycle is the session's; these are the names start-up and tests use.
     QString currentFilePath() const { return m_session->currentFilePath(); }
@@ -172,7 +170,6 @@ private:
     QAZynEditor *m_editor = nullptr;
     QComboBox *m_findBox = nullptr;
     QAHistoryDock *m_historyDock = nullptr;
-    QAFindInDocument *m_findInDocument = nullptr;
     QAzynPrefDialog *m_preferences = nullptr;
     QAZYNVersion *m_versionChecker = nullptr;
     std::unique_ptr<QSettings> m_settings;

@@ -62,23 +62,29 @@ QAFindInDocument::QAFindInDocument(QAZynEditor *editor, QWidget *parent)
     }
 }
 
-QAFindInDocument *QAFindInDocument::installDock(QAZynEditor *editor, QMainWindow *window,
-                                                QAction *openAction)
+QDockWidget *QAFindInDocument::installDock(QAZynEditor *editor, QMainWindow *window,
+                                           QAction *openAction)
 {
     auto *dock = new QDockWidget(tr("Find in Document"), window);
     dock->setObjectName(QStringLiteral("findInDocumentDock"));
     dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    auto *panel = new QAFindInDocument(editor, dock);
-    dock->setWidget(panel);
     window->addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->hide();
 
-    connect(openAction, &QAction::triggered, panel, [dock, panel] {
-        dock->show();
-        panel->open();
+    // However the dock comes to be shown (its action, the window's dock menu), it has its panel.
+    connect(dock, &QDockWidget::visibilityChanged, dock, [dock, editor](bool visible) {
+        if (!visible || dock->widget())
+            return;
+        auto *panel = new QAFindInDocument(editor, dock);
+        dock->setWidget(panel);
+        connect(panel, &QAFindInDocument::closed, dock, &QDockWidget::hide);
     });
-    connect(panel, &QAFindInDocument::closed, dock, &QDockWidget::hide);
-    return panel;
+    connect(openAction, &QAction::triggered, dock, [dock] {
+        dock->show();
+        if (auto *panel = qobject_cast<QAFindInDocument *>(dock->widget()))
+            panel->open();
+    });
+    return dock;
 }
 
 void QAFindInDocument::open()

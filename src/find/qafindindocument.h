@@ -9,6 +9,7 @@ class QAFindBar;
 class QAFindResults;
 class QAZynEditor;
 class QAction;
+class QDockWidget;
 class QMainWindow;
 class QTimer;
 
@@ -22,10 +23,10 @@ class QAFindInDocument : public QWidget
 public:
     QAFindInDocument(QAZynEditor *editor, QWidget *parent = nullptr);
 
-    // The panel in a dock at the bottom of the window, hidden until openAction opens it and
-    // hidden again when the panel closes.
-    static QAFindInDocument *installDock(QAZynEditor *editor, QMainWindow *window,
-                                         QAction *openAction);
+    // A dock at the bottom of the window, hidden until openAction opens it and hidden again when
+    // the panel closes. The panel itself is made when the dock is first shown: nothing of it is
+    // needed before.
+    static QDockWidget *installDock(QAZynEditor *editor, QMainWindow *window, QAction *openAction);
 
     QAFindBar *bar() const { return m_bar; }
     QAFindResults *results() const { return m_results; }
