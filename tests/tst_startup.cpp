@@ -1,3 +1,4 @@
+#include "app/qalazyiconstyle.h"
 #include "app/qamainwindoweditor.h"
 #include "app/startup.h"
 #include "app/startupwarmup.h"
@@ -14,6 +15,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -140,8 +143,12 @@ private Q_SLOTS:
     void interfaceFontSkipsShaping()
     {
         const QFont before = QApplication::font();
-        const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
-        setUpInterfaceFont();
+        const QString style = QApplication::style()->name();
+        const auto restore = qScopeGuard([&before, &style] {
+            QApplication::setFont(before);
+            QApplication::setStyle(style);
+        });
+        setUpInterfaceLook();
         const QFont after = QApplication::font();
         QCOMPARE(after.family(), before.family());
         QCOMPARE(after.pointSizeF(), before.pointSizeF());
@@ -151,6 +158,40 @@ private Q_SLOTS:
         code.setPointSize(before.pointSize() + 2);
         widget.setFont(code);
         QVERIFY(widget.font().styleStrategy() & QFont::PreferNoShaping);
+    }
+
+    // The icons the style reads late are the very pictures the wrapped style gives, pointing the
+    // way the option asked, even once the style that made them is gone.
+    void lateStyleIconsAreTheStylesOwn_data()
+    {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("direction");
+        const auto add = [](const char *name, QStyle::StandardPixmap icon, Qt::LayoutDirection d) {
+            QTest::newRow(name) << int(icon) << int(d);
+        };
+        add("toolbar overflow", QStyle::SP_ToolBarHorizontalExtensionButton, Qt::LeftToRight);
+        add("toolbar overflow, right to left", QStyle::SP_ToolBarHorizontalExtensionButton,
+            Qt::RightToLeft);
+        add("vertical toolbar overflow", QStyle::SP_ToolBarVerticalExtensionButton,
+            Qt::LeftToRight);
+        add("dock close", QStyle::SP_TitleBarCloseButton, Qt::LeftToRight);
+        add("dock float", QStyle::SP_TitleBarNormalButton, Qt::LeftToRight);
+        add("read at once", QStyle::SP_DialogOkButton, Qt::LeftToRight);
+    }
+    void lateStyleIconsAreTheStylesOwn()
+    {
+        QFETCH(int, icon);
+        QFETCH(int, direction);
+        const auto which = QStyle::StandardPixmap(icon);
+        QStyleOption option;
+        option.direction = Qt::LayoutDirection(direction);
+        auto style = std::make_unique<QALazyIconStyle>();
+        const QIcon given = style->standardIcon(which, &option);
+        const QIcon expected = style->baseStyle()->standardIcon(which, &option);
+        QCOMPARE(given.isNull(), expected.isNull());
+        style.reset();
+        const QSize size(16, 16);
+        QCOMPARE(given.pixmap(size).toImage(), expected.pixmap(size).toImage());
     }
 
     // The start-up helper thread never keeps the window waiting for ever, whether it was let go

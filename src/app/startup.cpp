@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/qalazyiconstyle.h"
 #include "app/qamainwindoweditor.h"
 #include "app/startupwarmup.h"
 #include "document/qafilesaver.h"
@@ -24,8 +25,9 @@ void fatalMessage(const QString &text)
     std::fflush(stderr);
 }
 
-void setUpInterfaceFont()
+void setUpInterfaceLook()
 {
+    QApplication::setStyle(new QALazyIconStyle);
     // Text is shaped only where its script needs it (not Latin): laying text out is most of the
     // window's first frame, and kerning and ligatures in labels and code are not worth it.
     QFont font = QApplication::font();
@@ -73,7 +75,7 @@ int zynMain(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zyneditor"));
     // Past the checks that end the program at once: the font list is then read to the end.
     setupTranslator(application);
-    setUpInterfaceFont();
+    setUpInterfaceLook();
     warmUp.applicationReady();
     setProductFlavour(flavourOfInstallation(QString::fromLocal8Bit(qgetenv("CORVINDIR"))));
 
@@ -85,8 +87,7 @@ int zynMain(int argc, char *argv[])
     }
 
     QAMainWindowEditor window(QApplication::arguments());
-    // The window has used the font list and the image plugins: the thread has ended or is about
-    // to.
+    // The window has used the font list: the thread has ended or is about to.
     warmUp.finish();
     window.show();
     return application.exec();

@@ -7,8 +7,9 @@ class QApplication;
 // Writes "(zyneditor) <text>" on standard error, in the local 8-bit encoding.
 void fatalMessage(const QString &text);
 
-// Makes the application's font skip text shaping where the script does not need it.
-void setUpInterfaceFont();
+// The application's style (icons read when first drawn) and font (no text shaping where the
+// script does not need it).
+void setUpInterfaceLook();
 
 // Installs the interface translation from CORVINDIR's lib/locale; ends the process with status 1
 // when the installation cannot be found.

@@ -1,7 +1,6 @@
 #include "app/startupwarmup.h"
 
 #include <QFontDatabase>
-#include <QImage>
 #include <QStringList>
 
 #include <system_error>
@@ -81,8 +80,5 @@ void StartupWarmUp::run()
     if (!m_goOn)
         return;
     lock.unlock();
-    // Any picture read with its format left to be found loads every image plugin, once; the
-    // first toolbar needs them a little before the first text needs the font list.
-    QImage(QStringLiteral(":/images/new.png"));
     QFontDatabase::families();
 }

@@ -6,9 +6,8 @@
 #include <thread>
 
 // Does on a second thread, while the program starts, the toolkit's one-time work that the
-// window's first frame waits for: reading the system's font configuration and the font list,
-// and loading the image format plugins (the first toolbar's style icons load them). The font
-// configuration needs no application object and starts at once; the rest waits for
+// window's first frame waits for: reading the system's font configuration and the font list.
+// The configuration needs no application object and starts at once; the list waits for
 // applicationReady().
 class StartupWarmUp
 {
@@ -20,9 +19,9 @@ public:
     StartupWarmUp(const StartupWarmUp &) = delete;
     StartupWarmUp &operator=(const StartupWarmUp &) = delete;
 
-    // The application object exists: the thread may go on with the toolkit's lists.
+    // The application object exists: the thread may go on with the font list.
     void applicationReady();
-    // Waits for the thread to end; one not made ready by then skips the toolkit's lists.
+    // Waits for the thread to end; one not made ready by then skips the font list.
     void finish();
 
     // Returns once the font configuration has been read, when a warm-up is running: the
