@@ -7,22 +7,27 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
-QALazyIconStyle::QALazyIconStyle()
-    : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
-{ }
+namespace {
 
-bool QALazyIconStyle::isReadLate(StandardPixmap icon)
+// The icons of parts that are rarely seen, read when first drawn.
+bool isReadLate(QStyle::StandardPixmap icon)
 {
     switch (icon) {
-    case SP_ToolBarHorizontalExtensionButton:
-    case SP_ToolBarVerticalExtensionButton:
-    case SP_TitleBarCloseButton:
-    case SP_TitleBarNormalButton:
+    case QStyle::SP_ToolBarHorizontalExtensionButton:
+    case QStyle::SP_ToolBarVerticalExtensionButton:
+    case QStyle::SP_TitleBarCloseButton:
+    case QStyle::SP_TitleBarNormalButton:
         return true;
     default:
         return false;
     }
 }
+
+} // namespace
+
+QALazyIconStyle::QALazyIconStyle()
+    : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+{ }
 
 QIcon QALazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
                                     const QWidget *widget) const

@@ -16,7 +16,4 @@ public:
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
-
-    // Whether icon is one that is read when first drawn.
-    static bool isReadLate(StandardPixmap icon);
 };

@@ -97,11 +97,6 @@ void QAXmlReadAhead::start(const QString &path)
 bool QAXmlReadAhead::take(const QString &path, QDomDocument &document, QDomElement &root,
                           QString *errorText, QAAttributeOrder *attributeOrder)
 {
-    {
-        const std::lock_guard lock(g_mutex);
-        if (!g_reading)
-            return false;
-    }
     const std::unique_ptr<Reading> reading = takeReading();
     if (!reading || reading->path != QFileInfo(path).absoluteFilePath() || !reading->stamp
         || stampOf(path) != reading->stamp)
